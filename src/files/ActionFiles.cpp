@@ -1,0 +1,80 @@
+#include "ActionFiles.h"
+
+#include "CodePage.h"
+#include "FileAccess.h"
+#include "LineReader.h"
+#include "ProgramFolder.h"
+
+namespace MainBas {
+
+std::array<std::array<QString, MaxActionEntries + 1>, ActionButtonCount> ActionEntries;
+std::array<QString, ActionButtonCount> ActionEntryCounts;
+
+namespace {
+
+ActionCaptionSink &captionSink()
+{
+    static ActionCaptionSink sink;
+    return sink;
+}
+
+void checkIndex(std::int16_t index)
+{
+    if (index < 0 || index >= ActionButtonCount)
+        throw RuntimeError(SubscriptOutOfRange, {},
+                           "There is no action button " + std::to_string(index) + ".");
+}
+
+struct ActionTable
+{
+    std::array<QString, MaxActionEntries + 1> cells;
+    int count = 0;
+};
+
+ActionTable parseActionFile(const std::string &bytes)
+{
+    ActionTable table;
+    LineReader reader(bytes);
+    table.cells[0] = QString::fromStdU16String(DecodeSingleByte(reader.readLine()));
+    while (!reader.atEnd() && table.count < MaxActionEntries) {
+        ++table.count;
+        table.cells[table.count] = QString::fromStdU16String(DecodeSingleByte(reader.readLine()));
+    }
+    return table;
+}
+
+} // namespace
+
+void SetActionCaptionSink(ActionCaptionSink sink)
+{
+    captionSink() = std::move(sink);
+}
+
+QString ActionFilePath(std::int16_t index)
+{
+    checkIndex(index);
+    return ProgramFilePath(QStringLiteral("Action%1.txt").arg(index + 1));
+}
+
+void LoadActionFile(std::int16_t index)
+{
+    const QString path = ActionFilePath(index);
+    ActionTable table = WithFileName(path, [&] { return parseActionFile(ReadFileBytes(path)); });
+    // Cells above the new count keep old text, but every reader stops at the count.
+    std::move(table.cells.begin(), table.cells.begin() + table.count + 1,
+              ActionEntries[index].begin());
+    ActionEntryCounts[index] = QString::number(table.count);
+    if (captionSink())
+        captionSink()(index, ActionEntries[index][0]);
+}
+
+void SaveActionFile(std::int16_t index, const QString &text)
+{
+    const QString path = ActionFilePath(index);
+    const std::string bytes = WithFileName(path, [&] {
+        return EncodeSingleByte(text.toStdU16String()) + "\r\n";
+    });
+    ReplaceFile(path, bytes);
+}
+
+} // namespace MainBas

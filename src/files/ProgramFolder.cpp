@@ -1,0 +1,32 @@
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+
+namespace MainBas {
+
+namespace {
+
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString ProgramFolder()
+{
+    return folderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride();
+}
+
+void SetProgramFolder(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+QString ProgramFilePath(const QString &fileName)
+{
+    return ProgramFolder() + QLatin1Char('/') + fileName;
+}
+
+} // namespace MainBas
