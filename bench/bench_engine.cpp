@@ -1,0 +1,111 @@
+// Measures the dice engine on the statistics-report workload against the raw cost of
+// the generator's draws, in one run, so the ratio holds whatever the machine.
+#include "Dice.h"
+#include "StepPools.h"
+#include "StepRoller.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace MainBas;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsOf(const std::function<void()> &work)
+{
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double medianOf(int repeats, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i)
+        times.push_back(millisecondsOf(work));
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+volatile std::int64_t sink; // keeps the optimiser from dropping the work
+
+// What the statistics report does per step: sums, range, rolls and fumbles.
+std::int64_t statisticsWorkload(int samples)
+{
+    std::int64_t checksum = 0;
+    for (std::int16_t step = 1; step <= StepCount; ++step) {
+        std::int64_t totals = 0;
+        std::int64_t rolls = 0;
+        std::int64_t fumbles = 0;
+        int lowest = 10000;
+        int highest = -1;
+        for (int i = 0; i < samples; ++i) {
+            const int total = RollStep(step);
+            totals += total;
+            rolls += RollCount;
+            fumbles += FumbleFlag != 0;
+            lowest = std::min(lowest, total);
+            highest = std::max(highest, total);
+        }
+        checksum += totals + rolls + fumbles + lowest + highest;
+    }
+    return checksum;
+}
+
+double rawDraws(std::int64_t count)
+{
+    double sum = 0;
+    for (std::int64_t i = 0; i < count; ++i)
+        sum += Random().next();
+    return sum;
+}
+
+// Counts the single die rolls of the workload, so the raw draws match it exactly.
+std::int64_t dieRollsOf(int samples)
+{
+    std::int64_t rolls = 0;
+    for (std::int16_t step = 1; step <= StepCount; ++step) {
+        for (int i = 0; i < samples; ++i) {
+            RollStep(step);
+            rolls += RollCount;
+        }
+    }
+    return rolls;
+}
+
+} // namespace
+
+int main()
+{
+    Random().seed(12345);
+
+    const int dieCalls = 10'000'000;
+    const double dieMs = medianOf(5, [&] {
+        std::int64_t sum = 0;
+        for (int i = 0; i < dieCalls; ++i) {
+            RollCount = 0;
+            sum += RollDie(6);
+        }
+        sink = sum;
+    });
+    std::printf("RollDie: %.2f ns per call (d6)\n", dieMs * 1e6 / dieCalls);
+
+    const double smallMs = medianOf(9, [] { sink = statisticsWorkload(1000); });
+    std::printf("statistics workload: N=1000 %.2f ms\n", smallMs);
+
+    const int samples = 100000;
+    const std::int64_t draws = dieRollsOf(samples);
+    const double workloadMs = medianOf(5, [&] { sink = statisticsWorkload(samples); });
+    const double drawsMs = medianOf(5, [&] { sink = static_cast<std::int64_t>(rawDraws(draws)); });
+    std::printf("raw draws: %lld draws (%.2f per step roll)\n", static_cast<long long>(draws),
+                static_cast<double>(draws) / (100.0 * samples));
+    std::printf("statistics workload: N=%d %.1f ms, raw draws %.1f ms, ratio %.2f\n", samples,
+                workloadMs, drawsMs, workloadMs / drawsMs);
+    return 0;
+}
