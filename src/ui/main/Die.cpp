@@ -1,0 +1,160 @@
+#include "Die.h"
+
+#include "BoxText.h"
+#include "DieLayout.h"
+#include "WindowLook.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace MainBas {
+
+namespace {
+
+QString indexedName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+template<typename Widget>
+Widget *place(Widget *widget, const QString &name, const Placement &at)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(at.toPixels());
+    return widget;
+}
+
+QLineEdit *createLineEdit(QWidget *parent, const DieLayout::Box &box)
+{
+    auto *edit = place(new QLineEdit(parent), QLatin1String(box.name), box.at);
+    edit->setAccessibleName(QLatin1String(box.accessibleName));
+    return edit;
+}
+
+QPushButton *createButton(QWidget *parent, const DieLayout::Button &button)
+{
+    auto *created = place(new QPushButton(QLatin1String(button.caption), parent),
+                          QLatin1String(button.name), button.at);
+    created->setAutoDefault(false);
+    return created;
+}
+
+template<std::size_t N>
+QButtonGroup *createButtonArray(QWidget *parent, const DieLayout::ButtonArray &layout,
+                                std::array<QPushButton *, N> &buttons,
+                                const std::function<QString(int)> &caption)
+{
+    auto *group = new QButtonGroup(parent);
+    for (int i = 0; i < layout.members; ++i) {
+        auto *button = place(new QPushButton(caption(i), parent),
+                             indexedName(layout.name, i), layout.placementOf(i));
+        button->setAutoDefault(false);
+        group->addButton(button, i);
+        buttons[static_cast<std::size_t>(i)] = button;
+    }
+    return group;
+}
+
+} // namespace
+
+Die::Die(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Die"));
+    setWindowTitle(ProgramTitle());
+    ApplyWindowLook(this);
+    resize(Px(DieLayout::ClientWidth), Px(DieLayout::ClientHeight));
+
+    createPanels();
+    createPicture();
+    createLabels();
+    createBoxes();
+    createButtons();
+    connectEvents();
+}
+
+void Die::createPanels()
+{
+    for (const DieLayout::Panel &panel : DieLayout::Panels) {
+        auto *frame = place(new QWidget(this), QLatin1String(panel.name), panel.at);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, panel.fill);
+        frame->setPalette(palette);
+        frame->setAutoFillBackground(true);
+    }
+}
+
+void Die::createPicture()
+{
+    Image1 = place(new QLabel(this), QStringLiteral("Image1"), DieLayout::Picture);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/picture.gif")));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Die::createLabels()
+{
+    for (const DieLayout::Label &layout : DieLayout::Labels) {
+        auto *label = place(new QLabel(QLatin1String(layout.caption), this),
+                            QLatin1String(layout.name), layout.at);
+        label->setFont(DialogFont(layout.pointSize, layout.bold));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, layout.colour);
+        label->setPalette(palette);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The pad headings grow to fit their text, from their top left corner.
+        if (layout.pointSize > 8)
+            label->resize(label->sizeHint().expandedTo(label->size()));
+    }
+}
+
+void Die::createBoxes()
+{
+    txtDices = createLineEdit(this, DieLayout::Dices);
+    txtErgebnis = createLineEdit(this, DieLayout::Result);
+    txtErgebnis->setFont(DialogFont(13.5));
+
+    txtInfo = place(new QPlainTextEdit(this), QLatin1String(DieLayout::Info.name), DieLayout::Info.at);
+    txtInfo->setAccessibleName(QLatin1String(DieLayout::Info.accessibleName));
+    txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtInfo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtInfo->setTabChangesFocus(true);
+    SetBoxText(txtInfo, QStringLiteral("Information Window\r\n"));
+
+    txtProbeCount = createLineEdit(this, DieLayout::Samples);
+    txtProbeCount->setText(QStringLiteral("1000"));
+}
+
+void Die::createButtons()
+{
+    cmdStatistic = createButton(this, DieLayout::Statistic);
+    cmdSteps = createButton(this, DieLayout::Steps);
+    cmdHelp = createButton(this, DieLayout::Help);
+    cmdClean = createButton(this, DieLayout::Clean);
+    cmdAbout = createButton(this, DieLayout::About);
+    cmdExit = createButton(this, DieLayout::Exit);
+
+    m_stepGroup = createButtonArray(this, DieLayout::StepButtons, cmdStep, [](int) {
+        return QLatin1String(DieLayout::StepDesignCaption);
+    });
+    cmdStep[99]->resize(Px(DieLayout::WideStepButtonWidth), cmdStep[99]->height());
+    m_decisionGroup = createButtonArray(this, DieLayout::DecisionButtons, cmdDecision, [](int) {
+        return QLatin1String(DieLayout::DecisionDesignCaption);
+    });
+    m_addDiceGroup = createButtonArray(this, DieLayout::AddDiceButtons, cmdAddDice, [](int i) {
+        return QLatin1String(DieLayout::AddDiceCaptions[static_cast<std::size_t>(i)]);
+    });
+    m_actionGroup = createButtonArray(this, DieLayout::ActionButtons, cmdAction, [](int) {
+        return QLatin1String(DieLayout::ActionDesignCaption);
+    });
+}
+
+void Die::connectEvents()
+{
+    connect(m_stepGroup, &QButtonGroup::idClicked, this, &Die::cmdStep_Click);
+}
+
+} // namespace MainBas

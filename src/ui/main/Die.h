@@ -1,0 +1,72 @@
+#pragma once
+
+// The main window. Every command of the program is a button here and reports
+// through four shared boxes:
+//
+//   click or key on a control
+//     -> a named handler slot (cmdStep_Click, ...), each command in its own file
+//     -> the dice engine (RollStep, RollDie), the step and action tables
+//     -> whole texts into the dice box, the result box and the information window,
+//        or a text handed to the shared text viewer.
+//
+// The layout comes from DieLayout.h; the controls keep their layout names as
+// objectNames ("cmdStep(34)"), and control arrays report their index through a
+// QButtonGroup. Nothing moves when the window is resized.
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace MainBas {
+
+class Die : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Die(QWidget *parent = nullptr);
+
+    // The shared boxes.
+    QLineEdit *txtDices = nullptr;
+    QLineEdit *txtErgebnis = nullptr;
+    QPlainTextEdit *txtInfo = nullptr;
+    QLineEdit *txtProbeCount = nullptr;
+
+    QPushButton *cmdStatistic = nullptr;
+    QPushButton *cmdSteps = nullptr;
+    QPushButton *cmdHelp = nullptr;
+    QPushButton *cmdClean = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdExit = nullptr;
+
+    std::array<QPushButton *, 100> cmdStep{};
+    std::array<QPushButton *, 50> cmdDecision{};
+    std::array<QPushButton *, 6> cmdAddDice{};
+    std::array<QPushButton *, 20> cmdAction{};
+
+    QLabel *Image1 = nullptr;
+
+public slots:
+    void cmdStep_Click(int Index);
+
+private:
+    void createPanels();
+    void createBoxes();
+    void createButtons();
+    void createLabels();
+    void createPicture();
+    void connectEvents();
+
+    QButtonGroup *m_stepGroup = nullptr;
+    QButtonGroup *m_decisionGroup = nullptr;
+    QButtonGroup *m_addDiceGroup = nullptr;
+    QButtonGroup *m_actionGroup = nullptr;
+};
+
+} // namespace MainBas

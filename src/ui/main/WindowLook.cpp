@@ -1,0 +1,31 @@
+#include "WindowLook.h"
+
+#include <QIcon>
+#include <QWidget>
+
+namespace MainBas {
+
+QString ProgramTitle()
+{
+    return QStringLiteral("Tessarion 1.0");
+}
+
+QFont DialogFont(double pointSize, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void ApplyWindowLook(QWidget *window)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icon16.png"), QSize(16, 16));
+    window->setWindowIcon(icon);
+    window->setFont(DialogFont());
+}
+
+} // namespace MainBas

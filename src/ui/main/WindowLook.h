@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace MainBas {
+
+// The title every window and message of the program carries.
+QString ProgramTitle();
+
+// The dialog font the layout was made for. "MS Sans Serif" is asked for by name and
+// the system's sans serif stands in where it is missing.
+QFont DialogFont(double pointSize = 8, bool bold = false);
+
+// Gives a window the program's icon and dialog font.
+void ApplyWindowLook(QWidget *window);
+
+} // namespace MainBas

@@ -1,0 +1,57 @@
+#pragma once
+
+// A complete program folder in a temporary directory, filled with the shipped data
+// files, and an error presenter that records messages instead of showing them.
+
+#include "ErrorReporter.h"
+#include "ProgramFolder.h"
+#include "Startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TestProgram
+{
+public:
+    TestProgram()
+    {
+        const QDir data(QStringLiteral(TESSARION_SOURCE_DIR "/data"));
+        for (const QString &name : data.entryList({QStringLiteral("*.txt")}, QDir::Files))
+            QFile::copy(data.filePath(name), m_folder.filePath(name));
+        MainBas::SetProgramFolder(m_folder.path());
+        MainBas::SetErrorPresenter([this](const QString &message) { m_errors.append(message); });
+    }
+
+    ~TestProgram()
+    {
+        MainBas::DestroyMainWindow();
+        MainBas::SetErrorPresenter({});
+        MainBas::SetProgramFolder({});
+    }
+
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(bytes);
+    }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void remove(const QString &name) const { QFile::remove(path(name)); }
+
+    // The messages reported so far, oldest first; taking them clears the list.
+    QStringList takeErrors() { return std::exchange(m_errors, {}); }
+
+private:
+    QTemporaryDir m_folder;
+    QStringList m_errors;
+};
