@@ -33,6 +33,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/tessarion_bench
+	$(BUILD_DIR)/bench/tessarion_ui_bench
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -13,6 +13,9 @@ namespace MainBas {
 void SetBoxText(QPlainTextEdit *box, const QString &text);
 QString BoxText(const QPlainTextEdit *box);
 
+// Adds text at the end of a box, leaving what it shows untouched and nothing to undo.
+void AppendBoxText(QPlainTextEdit *box, const QString &text);
+
 // Number texts from the text layer, which are plain ASCII.
 inline QString FromAscii(const std::string &text)
 {

@@ -1,6 +1,7 @@
 #include "Die.h"
 
 #include "BoxText.h"
+#include "ButtonArrayKeys.h"
 #include "DieLayout.h"
 #include "WindowLook.h"
 
@@ -155,6 +156,12 @@ void Die::createButtons()
 void Die::connectEvents()
 {
     connect(m_stepGroup, &QButtonGroup::idClicked, this, &Die::cmdStep_Click);
+    connect(new ButtonArrayKeys(m_stepGroup), &ButtonArrayKeys::keyDown, this, &Die::cmdStep_KeyDown);
+    connect(cmdStatistic, &QPushButton::clicked, this, &Die::cmdStatistic_Click);
+    connect(cmdSteps, &QPushButton::clicked, this, &Die::cmdSteps_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &Die::cmdHelp_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &Die::cmdAbout_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &Die::cmdExit_Click);
 }
 
 } // namespace MainBas

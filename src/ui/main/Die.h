@@ -54,6 +54,12 @@ public:
 
 public slots:
     void cmdStep_Click(int Index);
+    void cmdStep_KeyDown(int Index, int KeyCode, int Shift);
+    void cmdStatistic_Click();
+    void cmdSteps_Click();
+    void cmdHelp_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
 
 private:
     void createPanels();

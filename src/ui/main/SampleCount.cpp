@@ -1,0 +1,20 @@
+#include "SampleCount.h"
+
+#include "BoxText.h"
+#include "LeadingNumber.h"
+#include "RuntimeError.h"
+
+#include <cmath>
+
+namespace MainBas {
+
+double ReadSampleCount(const QString &text)
+{
+    const double count = ReadLeadingNumber(ToU16(text));
+    // Hundreds of digits read as an infinity; rolling that many would never end.
+    if (!std::isfinite(count))
+        throw RuntimeError(Overflow);
+    return count;
+}
+
+} // namespace MainBas

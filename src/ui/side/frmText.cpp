@@ -1,0 +1,114 @@
+#include "frmText.h"
+
+#include "BoxText.h"
+#include "Twips.h"
+#include "WindowLook.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace MainBas {
+
+namespace {
+
+constexpr int ClientWidth = 9615;
+constexpr int ClientHeight = 7830;
+constexpr Placement FeldAt {120, 120, 9375, 7215};
+constexpr Placement OkAt {120, 7440, 1455, 375};
+
+QPointer<frmText> &sharedViewer()
+{
+    static QPointer<frmText> viewer;
+    return viewer;
+}
+
+frmText *viewerCreatedOnDemand()
+{
+    QPointer<frmText> &viewer = sharedViewer();
+    // A closed viewer lingers until its deferred deletion, with WA_DeleteOnClose
+    // already cleared; it must not be reused, so the next use gets a fresh one.
+    if (!viewer || !viewer->testAttribute(Qt::WA_DeleteOnClose))
+        viewer = new frmText;
+    return viewer;
+}
+
+} // namespace
+
+frmText::frmText()
+    : QWidget(nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmText"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A viewer left open after the main window closed keeps the program running: it
+    // must count as a window for quitting on the last close. That is why it has no
+    // parent window and is no tool window; both would take it out of that count.
+    setAttribute(Qt::WA_QuitOnClose);
+    setWindowTitle(QStringLiteral("Textfeld"));
+    ApplyWindowLook(this);
+    setFixedSize(Px(ClientWidth), Px(ClientHeight));
+
+    txtFeld = new QPlainTextEdit(this);
+    txtFeld->setObjectName(QStringLiteral("txtFeld"));
+    txtFeld->setGeometry(FeldAt.toPixels());
+    txtFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtFeld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtFeld->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtFeld->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtFeld->setTabChangesFocus(true);
+    SetBoxText(txtFeld, QStringLiteral("Text1"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(OkAt.toPixels());
+    cmdOK->setAutoDefault(false);
+    cmdOK->setDefault(false);
+
+    setTabOrder(txtFeld, cmdOK);
+    txtFeld->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &frmText::cmdOK_Click);
+}
+
+void frmText::cmdOK_Click()
+{
+    close();
+}
+
+frmText *TextViewer()
+{
+    frmText *viewer = sharedViewer();
+    return viewer && viewer->testAttribute(Qt::WA_DeleteOnClose) ? viewer : nullptr;
+}
+
+void SetViewerTitle(const QString &title)
+{
+    viewerCreatedOnDemand()->setWindowTitle(title);
+}
+
+void SetViewerText(const QString &text)
+{
+    QPlainTextEdit *box = viewerCreatedOnDemand()->txtFeld;
+    // The statistics report replaces its text after every step; laying out only the
+    // lines it gained keeps that from costing more than the rolling itself.
+    const QString shown = BoxText(box);
+    if (!shown.isEmpty() && text.startsWith(shown))
+        AppendBoxText(box, text.sliced(shown.size()));
+    else
+        SetBoxText(box, text);
+}
+
+void ShowViewer()
+{
+    frmText *viewer = viewerCreatedOnDemand();
+    // A window shown anew comes up in front; one already open is brought forward.
+    if (!viewer->isVisible()) {
+        viewer->show();
+        return;
+    }
+    viewer->raise();
+    viewer->activateWindow();
+}
+
+} // namespace MainBas
