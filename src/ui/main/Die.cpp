@@ -162,6 +162,11 @@ void Die::connectEvents()
     connect(cmdHelp, &QPushButton::clicked, this, &Die::cmdHelp_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &Die::cmdAbout_Click);
     connect(cmdExit, &QPushButton::clicked, this, &Die::cmdExit_Click);
+    connect(m_addDiceGroup, &QButtonGroup::idClicked, this, &Die::cmdAddDice_Click);
+    connect(cmdClean, &QPushButton::clicked, this, &Die::cmdClean_Click);
+    connect(m_decisionGroup, &QButtonGroup::idClicked, this, &Die::cmdDecision_Click);
+    connect(m_actionGroup, &QButtonGroup::idClicked, this, &Die::cmdAction_Click);
+    connect(new ButtonArrayKeys(m_actionGroup), &ButtonArrayKeys::keyDown, this, &Die::cmdAction_KeyDown);
 }
 
 } // namespace MainBas

@@ -60,6 +60,11 @@ public slots:
     void cmdHelp_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
+    void cmdAddDice_Click(int Index);
+    void cmdClean_Click();
+    void cmdDecision_Click(int Index);
+    void cmdAction_Click(int Index);
+    void cmdAction_KeyDown(int Index, int KeyCode, int Shift);
 
 private:
     void createPanels();

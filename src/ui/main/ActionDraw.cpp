@@ -1,0 +1,34 @@
+// A click on an action button shows one of its entries, drawn at random.
+#include "Die.h"
+
+#include "ActionFiles.h"
+#include "BoxText.h"
+#include "Dice.h"
+#include "ErrorReporter.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace MainBas {
+
+void Die::cmdAction_Click(int Index)
+{
+    RunCommand([&] {
+        const auto button = static_cast<std::size_t>(Index);
+        const std::int16_t count = ActionEntryCounts.at(button).toShort();
+        if (count < 1)
+            return;
+        // A single entry needs no draw and leaves the dice and result boxes alone.
+        if (count == 1) {
+            SetBoxText(txtInfo, ActionEntries.at(button)[1]);
+            return;
+        }
+        // Drawn like a die face, without a die: RollCount stays as it was.
+        const std::int16_t entry = DrawFace(count);
+        SetBoxText(txtInfo, ActionEntries[button][static_cast<std::size_t>(entry)]);
+        txtDices->setText(QStringLiteral("Action: ") + ActionEntries[button][0]);
+        txtErgebnis->clear();
+    });
+}
+
+} // namespace MainBas
