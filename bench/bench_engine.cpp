@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 using namespace MainBas;
@@ -24,13 +25,32 @@ double millisecondsOf(const std::function<void()> &work)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+double medianOf(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 double medianOf(int repeats, const std::function<void()> &work)
 {
     std::vector<double> times;
     for (int i = 0; i < repeats; ++i)
         times.push_back(millisecondsOf(work));
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return medianOf(times);
+}
+
+// Medians of two pieces of work timed in turn, so that a machine busy with something
+// else for a while slows both alike and leaves their ratio alone.
+std::pair<double, double> mediansInTurn(int repeats, const std::function<void()> &first,
+                                        const std::function<void()> &second)
+{
+    std::vector<double> firstTimes;
+    std::vector<double> secondTimes;
+    for (int i = 0; i < repeats; ++i) {
+        firstTimes.push_back(millisecondsOf(first));
+        secondTimes.push_back(millisecondsOf(second));
+    }
+    return {medianOf(firstTimes), medianOf(secondTimes)};
 }
 
 volatile std::int64_t sink; // keeps the optimiser from dropping the work
@@ -101,8 +121,9 @@ int main()
 
     const int samples = 100000;
     const std::int64_t draws = dieRollsOf(samples);
-    const double workloadMs = medianOf(5, [&] { sink = statisticsWorkload(samples); });
-    const double drawsMs = medianOf(5, [&] { sink = static_cast<std::int64_t>(rawDraws(draws)); });
+    const auto [workloadMs, drawsMs] = mediansInTurn(
+        5, [&] { sink = statisticsWorkload(samples); },
+        [&] { sink = static_cast<std::int64_t>(rawDraws(draws)); });
     std::printf("raw draws: %lld draws (%.2f per step roll)\n", static_cast<long long>(draws),
                 static_cast<double>(draws) / (100.0 * samples));
     std::printf("statistics workload: N=%d %.1f ms, raw draws %.1f ms, ratio %.2f\n", samples,

@@ -25,7 +25,12 @@ struct Xoshiro256
     }
 
     // u = (x >> 11) * 2^-53: every multiple of 2^-53 in [0, 1), none equal to 1.
-    double nextUnit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+    double nextUnit() { return unitOf(next()); }
+    static constexpr double unitOf(std::uint64_t x) { return unitOfTop53(x >> 11); }
+    static constexpr double unitOfTop53(std::uint64_t k)
+    {
+        return static_cast<double>(k) * 0x1.0p-53;
+    }
 
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dice.h"
+
 #include <array>
 #include <stdexcept>
 #include <cstdint>
@@ -10,11 +12,13 @@ namespace MainBas {
 constexpr int StepCount = 100;
 constexpr int MaxDicePerStep = 14;
 
-// The dice a step rolls: die sizes in the order they are rolled, and the amount taken
-// off the total afterwards (2 for step 1, 1 for step 2, 0 for every other step).
+// The dice a step rolls: die sizes in the order they are rolled, each with the edge of
+// its highest face, and the amount taken off the total afterwards (2 for step 1, 1 for
+// step 2, 0 for every other step).
 struct StepPool
 {
     std::array<std::int16_t, MaxDicePerStep> dice{};
+    std::array<std::uint64_t, MaxDicePerStep> edges{};
     std::int16_t diceCount = 0;
     std::int16_t subtraction = 0;
 };
@@ -78,8 +82,11 @@ constexpr StepPool parsePool(std::string_view text)
         const int size = readNumber(text, pos);
         if (size < 2 || pool.diceCount + count > MaxDicePerStep)
             throw std::invalid_argument("bad die size or too many dice");
-        for (int i = 0; i < count; ++i)
-            pool.dice[pool.diceCount++] = static_cast<std::int16_t>(size);
+        for (int i = 0; i < count; ++i) {
+            pool.dice[pool.diceCount] = static_cast<std::int16_t>(size);
+            pool.edges[pool.diceCount] = HighestFaceEdge(static_cast<std::int16_t>(size));
+            ++pool.diceCount;
+        }
         if (pos < text.size() && text[pos] == '-') {
             ++pos;
             pool.subtraction = static_cast<std::int16_t>(readNumber(text, pos));
