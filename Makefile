@@ -3,9 +3,13 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+# CI treats every compiler warning as an error.
+WERROR := $(if $(CI),ON,OFF)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz tidy format clean
 
 all: build
 
@@ -20,7 +24,7 @@ deps:
 	fi
 
 configure: deps
-	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DTESSARION_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -28,12 +32,36 @@ build: configure
 run: build
 	cd $(BUILD_DIR) && ./tessarion
 
+# The suite twice: the Release build, then a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) test-sanitize
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTESSARION_SANITIZE=ON -DTESSARION_WERROR=$(WERROR) >/dev/null
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD_DIR)/bench/tessarion_bench
 	$(BUILD_DIR)/bench/tessarion_ui_bench
 
+# libFuzzer targets (clang), each run for FUZZ_SECONDS (default 120); not part of CI.
+fuzz: deps
+	@command -v clang++ >/dev/null || $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTESSARION_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	fuzz/run.sh
+
+# Static analysis with the checks in .clang-tidy, and the house formatting.
+tidy: configure
+	clang-tidy -p $(BUILD_DIR) --quiet $(shell git ls-files 'src/*.cpp')
+
+format:
+	clang-format -i $(shell git ls-files '*.cpp' '*.h')
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -17,12 +17,12 @@ inline std::int16_t ToInt16(std::int32_t value)
 
 inline std::int16_t Add16(std::int16_t a, std::int16_t b)
 {
-    return ToInt16(std::int32_t{a} + b);
+    return ToInt16(std::int32_t {a} + b);
 }
 
 inline std::int16_t Sub16(std::int16_t a, std::int16_t b)
 {
-    return ToInt16(std::int32_t{a} - b);
+    return ToInt16(std::int32_t {a} - b);
 }
 
 } // namespace MainBas

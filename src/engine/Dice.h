@@ -50,7 +50,7 @@ constexpr std::uint64_t HighestFaceEdge(std::int16_t size)
 // The edges of the dice the program rolls, worked out once.
 inline constexpr std::int16_t LargestCommonDie = 20;
 inline constexpr auto CommonDiceEdges = [] {
-    std::array<std::uint64_t, LargestCommonDie + 1> edges{};
+    std::array<std::uint64_t, LargestCommonDie + 1> edges {};
     for (std::int16_t size = 2; size <= LargestCommonDie; ++size)
         edges[static_cast<std::size_t>(size)] = HighestFaceEdge(size);
     return edges;

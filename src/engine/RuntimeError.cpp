@@ -24,8 +24,7 @@ RuntimeError::RuntimeError(ErrorNumber number, std::string file, std::string det
     , m_number(number)
     , m_file(std::move(file))
     , m_detail(std::move(detail))
-{
-}
+{ }
 
 std::string RuntimeError::standardMessage(ErrorNumber number)
 {

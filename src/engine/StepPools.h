@@ -3,8 +3,8 @@
 #include "Dice.h"
 
 #include <array>
-#include <stdexcept>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 namespace MainBas {
@@ -17,8 +17,8 @@ constexpr int MaxDicePerStep = 14;
 // step 2, 0 for every other step).
 struct StepPool
 {
-    std::array<std::int16_t, MaxDicePerStep> dice{};
-    std::array<std::uint64_t, MaxDicePerStep> edges{};
+    std::array<std::int16_t, MaxDicePerStep> dice {};
+    std::array<std::uint64_t, MaxDicePerStep> edges {};
     std::int16_t diceCount = 0;
     std::int16_t subtraction = 0;
 };
@@ -28,31 +28,106 @@ namespace StepTable {
 // Written exactly as players read the step table; parsed at compile time, so a typo
 // here fails the build instead of rolling the wrong dice.
 inline constexpr std::array<std::string_view, StepCount> Notation = {
-    "d4-2",                "d4-1",               "d4",                 "d6",
-    "d8",                  "d10",                "d12",                "2d6",
-    "d8+d6",               "d10+d6",             "d10+d8",             "2d10",
-    "d12+d10",             "d20+d4",             "d20+d6",             "d20+d8",
-    "d20+d10",             "d20+d12",            "d20+2d6",            "d20+d8+d6",
-    "d20+d10+d6",          "d20+d10+d8",         "d20+2d10",           "d20+d12+d10",
-    "d20+d10+d8+d4",       "d20+d10+d8+d6",      "d20+d10+2d8",        "d20+2d10+d8",
-    "d20+d12+d10+d8",      "d20+d10+d8+2d6",     "d20+d10+2d8+d6",     "d20+2d10+d8+d6",
-    "d20+2d10+2d8",        "d20+3d10+d8",        "d20+d12+2d10+d8",    "2d20+d10+d8+d4",
-    "2d20+d10+d8+d6",      "2d20+d10+2d8",       "2d20+2d10+d8",       "2d20+d12+d10+d8",
-    "2d20+d10+d8+2d6",     "2d20+d10+2d8+d6",    "2d20+2d10+d8+d6",    "2d20+2d10+2d8",
-    "2d20+3d10+d8",        "2d20+d12+2d10+d8",   "2d20+2d10+2d8+d4",   "2d20+2d10+2d8+d6",
-    "2d20+2d10+3d8",       "2d20+3d10+2d8",      "2d20+d12+2d10+2d8",  "2d20+2d10+2d8+2d6",
-    "2d20+2d10+3d8+d6",    "2d20+3d10+2d8+d6",   "2d20+3d10+3d8",      "2d20+4d10+2d8",
-    "2d20+d12+3d10+2d8",   "3d20+2d10+2d8+d4",   "3d20+2d10+2d8+d6",   "3d20+2d10+3d8",
-    "3d20+3d10+2d8",       "3d20+d12+2d10+2d8",  "3d20+2d10+2d8+2d6",  "3d20+2d10+3d8+d6",
-    "3d20+3d10+2d8+d6",    "3d20+3d10+3d8",      "3d20+4d10+2d8",      "3d20+d12+3d10+2d8",
-    "3d20+3d10+3d8+d4",    "3d20+3d10+3d8+d6",   "3d20+3d10+4d8",      "3d20+4d10+3d8",
-    "3d20+d12+3d10+3d8",   "3d20+3d10+3d8+2d6",  "3d20+3d10+4d8+d6",   "3d20+4d10+3d8+d6",
-    "3d20+4d10+4d8",       "3d20+5d10+3d8",      "3d20+d12+4d10+3d8",  "4d20+3d10+3d8+d4",
-    "4d20+3d10+3d8+d6",    "4d20+3d10+4d8",      "4d20+4d10+3d8",      "4d20+d12+3d10+3d8",
-    "4d20+3d10+3d8+2d6",   "4d20+3d10+4d8+d6",   "4d20+4d10+3d8+d6",   "4d20+4d10+4d8",
-    "4d20+5d10+3d8",       "4d20+d12+4d10+3d8",  "4d20+4d10+3d8+2d6",  "4d20+4d10+4d8+d6",
-    "4d20+4d10+5d8",       "4d20+5d10+4d8",      "4d20+d12+4d10+4d8",  "4d20+4d10+4d8+2d6",
-    "4d20+4d10+5d8+d6",    "4d20+5d10+4d8+d6",   "4d20+5d10+5d8",      "4d20+6d10+4d8",
+    "d4-2",
+    "d4-1",
+    "d4",
+    "d6",
+    "d8",
+    "d10",
+    "d12",
+    "2d6",
+    "d8+d6",
+    "d10+d6",
+    "d10+d8",
+    "2d10",
+    "d12+d10",
+    "d20+d4",
+    "d20+d6",
+    "d20+d8",
+    "d20+d10",
+    "d20+d12",
+    "d20+2d6",
+    "d20+d8+d6",
+    "d20+d10+d6",
+    "d20+d10+d8",
+    "d20+2d10",
+    "d20+d12+d10",
+    "d20+d10+d8+d4",
+    "d20+d10+d8+d6",
+    "d20+d10+2d8",
+    "d20+2d10+d8",
+    "d20+d12+d10+d8",
+    "d20+d10+d8+2d6",
+    "d20+d10+2d8+d6",
+    "d20+2d10+d8+d6",
+    "d20+2d10+2d8",
+    "d20+3d10+d8",
+    "d20+d12+2d10+d8",
+    "2d20+d10+d8+d4",
+    "2d20+d10+d8+d6",
+    "2d20+d10+2d8",
+    "2d20+2d10+d8",
+    "2d20+d12+d10+d8",
+    "2d20+d10+d8+2d6",
+    "2d20+d10+2d8+d6",
+    "2d20+2d10+d8+d6",
+    "2d20+2d10+2d8",
+    "2d20+3d10+d8",
+    "2d20+d12+2d10+d8",
+    "2d20+2d10+2d8+d4",
+    "2d20+2d10+2d8+d6",
+    "2d20+2d10+3d8",
+    "2d20+3d10+2d8",
+    "2d20+d12+2d10+2d8",
+    "2d20+2d10+2d8+2d6",
+    "2d20+2d10+3d8+d6",
+    "2d20+3d10+2d8+d6",
+    "2d20+3d10+3d8",
+    "2d20+4d10+2d8",
+    "2d20+d12+3d10+2d8",
+    "3d20+2d10+2d8+d4",
+    "3d20+2d10+2d8+d6",
+    "3d20+2d10+3d8",
+    "3d20+3d10+2d8",
+    "3d20+d12+2d10+2d8",
+    "3d20+2d10+2d8+2d6",
+    "3d20+2d10+3d8+d6",
+    "3d20+3d10+2d8+d6",
+    "3d20+3d10+3d8",
+    "3d20+4d10+2d8",
+    "3d20+d12+3d10+2d8",
+    "3d20+3d10+3d8+d4",
+    "3d20+3d10+3d8+d6",
+    "3d20+3d10+4d8",
+    "3d20+4d10+3d8",
+    "3d20+d12+3d10+3d8",
+    "3d20+3d10+3d8+2d6",
+    "3d20+3d10+4d8+d6",
+    "3d20+4d10+3d8+d6",
+    "3d20+4d10+4d8",
+    "3d20+5d10+3d8",
+    "3d20+d12+4d10+3d8",
+    "4d20+3d10+3d8+d4",
+    "4d20+3d10+3d8+d6",
+    "4d20+3d10+4d8",
+    "4d20+4d10+3d8",
+    "4d20+d12+3d10+3d8",
+    "4d20+3d10+3d8+2d6",
+    "4d20+3d10+4d8+d6",
+    "4d20+4d10+3d8+d6",
+    "4d20+4d10+4d8",
+    "4d20+5d10+3d8",
+    "4d20+d12+4d10+3d8",
+    "4d20+4d10+3d8+2d6",
+    "4d20+4d10+4d8+d6",
+    "4d20+4d10+5d8",
+    "4d20+5d10+4d8",
+    "4d20+d12+4d10+4d8",
+    "4d20+4d10+4d8+2d6",
+    "4d20+4d10+5d8+d6",
+    "4d20+5d10+4d8+d6",
+    "4d20+5d10+5d8",
+    "4d20+6d10+4d8",
 };
 
 constexpr bool isDigit(char c)
@@ -98,7 +173,7 @@ constexpr StepPool parsePool(std::string_view text)
 }
 
 inline constexpr std::array<StepPool, StepCount> Pools = [] {
-    std::array<StepPool, StepCount> pools{};
+    std::array<StepPool, StepCount> pools {};
     for (int i = 0; i < StepCount; ++i)
         pools[i] = parsePool(Notation[i]);
     return pools;

@@ -25,7 +25,8 @@ inline std::int16_t RollStep(std::int16_t step)
     std::int16_t total = 1;
     if (step >= 1 && step <= StepCount)
         total = RollPool(PoolOfStep(step));
-    // Every die showing 1 makes the total equal the count; steps 1 and 2 can also fall to 1 or below.
+    // Every die showing 1 makes the total equal the count; steps 1 and 2 can also fall to 1 or
+    // below.
     FumbleFlag = (total == RollCount || total <= 1) ? -1 : 0;
     return total;
 }

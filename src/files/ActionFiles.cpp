@@ -71,9 +71,8 @@ void LoadActionFile(std::int16_t index)
 void SaveActionFile(std::int16_t index, const QString &text)
 {
     const QString path = ActionFilePath(index);
-    const std::string bytes = WithFileName(path, [&] {
-        return EncodeSingleByte(text.toStdU16String()) + "\r\n";
-    });
+    const std::string bytes
+        = WithFileName(path, [&] { return EncodeSingleByte(text.toStdU16String()) + "\r\n"; });
     ReplaceFile(path, bytes);
 }
 

@@ -26,8 +26,7 @@ void ReplaceFile(const QString &path, const std::string &bytes);
 namespace MainBas {
 
 // Runs body and tags any run-time error it raises with the file it was working on.
-template<typename Body>
-auto WithFileName(const QString &path, Body body)
+template<typename Body> auto WithFileName(const QString &path, Body body)
 {
     try {
         return body();

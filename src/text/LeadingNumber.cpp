@@ -22,8 +22,7 @@ bool isDigit(char16_t c)
 }
 
 // Collects the characters of the leading number, skipped characters left out.
-template<typename Char>
-std::string leadingNumberText(std::basic_string_view<Char> text)
+template<typename Char> std::string leadingNumberText(std::basic_string_view<Char> text)
 {
     std::string number;
     bool signAllowed = true;
@@ -78,8 +77,7 @@ double parse(const std::string &number)
     return negative ? -value : value;
 }
 
-template<typename Integer>
-Integer roundTo(double value)
+template<typename Integer> Integer roundTo(double value)
 {
     const double rounded = std::nearbyint(value); // the default mode rounds halves to even
     if (!(rounded >= static_cast<double>(std::numeric_limits<Integer>::min())

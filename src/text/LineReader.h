@@ -13,8 +13,7 @@ class LineReader
 public:
     explicit LineReader(std::string_view bytes)
         : m_bytes(bytes)
-    {
-    }
+    { }
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 

@@ -121,12 +121,12 @@ private slots:
         QTest::addColumn<QList<int>>("dice");
         QTest::addColumn<int>("subtraction");
 
-        QTest::newRow("step 1: d4-2") << 1 << QList<int>{4} << 2;
-        QTest::newRow("step 2: d4-1") << 2 << QList<int>{4} << 1;
-        QTest::newRow("step 3: d4") << 3 << QList<int>{4} << 0;
-        QTest::newRow("step 12: 2d10") << 12 << QList<int>{10, 10} << 0;
+        QTest::newRow("step 1: d4-2") << 1 << QList<int> {4} << 2;
+        QTest::newRow("step 2: d4-1") << 2 << QList<int> {4} << 1;
+        QTest::newRow("step 3: d4") << 3 << QList<int> {4} << 0;
+        QTest::newRow("step 12: 2d10") << 12 << QList<int> {10, 10} << 0;
         QTest::newRow("step 100: 4d20+6d10+4d8")
-            << 100 << QList<int>{20, 20, 20, 20, 10, 10, 10, 10, 10, 10, 8, 8, 8, 8} << 0;
+            << 100 << QList<int> {20, 20, 20, 20, 10, 10, 10, 10, 10, 10, 8, 8, 8, 8} << 0;
     }
 
     void stepTotalsFollowTheirPools()

@@ -27,8 +27,7 @@ using Descriptions = QHash<int, QString>;
 // What stands where a data file should be.
 enum Placement { Absent, Folder, Written };
 
-template<typename Call>
-std::optional<RuntimeError> errorOf(Call call)
+template<typename Call> std::optional<RuntimeError> errorOf(Call call)
 {
     try {
         call();
@@ -49,8 +48,7 @@ bool names(const std::optional<RuntimeError> &error, const QString &fileName)
 }
 
 // The message of whatever a call raises; empty when it succeeds.
-template<typename Call>
-QString failureOf(Call call)
+template<typename Call> QString failureOf(Call call)
 {
     try {
         call();
@@ -120,7 +118,7 @@ QByteArray stepFileWith(int step, const QByteArray &numberLine, const QByteArray
                         const QByteArray &prefix = "Pool ")
 {
     return stepFile(steps(1, step - 1), prefix) + numberLine + "\r\n" + description + "\r\n"
-           + stepFile(steps(step + 1, 100), prefix);
+        + stepFile(steps(step + 1, 100), prefix);
 }
 
 } // namespace
@@ -177,8 +175,8 @@ private slots:
         QTest::newRow("CR-only line ends")
             << stepFile(steps(1, 100), "Pool ", "\r") << Descriptions();
         QTest::newRow("last line without its end") << ascending.chopped(2) << Descriptions();
-        QTest::newRow("lines after the 200th ignored")
-            << ascending + "Remark: not a record\r\n0\r\n\r\n" << Descriptions();
+        QTest::newRow("lines after the 200th ignored") << ascending
+                + "Remark: not a record\r\n0\r\n\r\n" << Descriptions();
 
         // A misread number line leaves its step empty and gives another step its text.
         const auto numberLine = [](const char *name, int step, const QByteArray &line) {
@@ -199,17 +197,20 @@ private slots:
         numberLine("number: leading zeros", 42, "0042");
 
         QTest::newRow("step 5 twice, step 6 never")
-            << stepFileWith(6, "5", "Later five") << Descriptions{{5, u"Later five"_s}, {6, {}}};
+            << stepFileWith(6, "5", "Later five") << Descriptions {{5, u"Later five"_s}, {6, {}}};
 
         const auto description = [](const char *name, const QByteArray &line, const QString &text) {
-            QTest::newRow(name) << stepFileWith(42, "42", line) << Descriptions{{42, text}};
+            QTest::newRow(name) << stepFileWith(42, "42", line) << Descriptions {{42, text}};
         };
         description("description: blanks around kept", "  D8+D6  ", u"  D8+D6  "_s);
         description("description: empty", "", QString());
         description("description: tab kept", "D4\t(low)", u"D4\t(low)"_s);
         description("description: lone LF kept", "first\nsecond", u"first\nsecond"_s);
         description("description: byte 0x80 is the euro sign", "\x80 5", u"\u20AC 5"_s);
-        description("description: Latin-1 bytes", "\xE9p\xE9" "e", u"\u00E9p\u00E9e"_s);
+        description("description: Latin-1 bytes",
+                    "\xE9p\xE9"
+                    "e",
+                    u"\u00E9p\u00E9e"_s);
     }
 
     void stepFiles()
@@ -237,14 +238,15 @@ private slots:
 
     void shippedActionFiles_data()
     {
-        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("row");
         for (int index = 0; index < ActionButtonCount; ++index)
             QTest::addRow("Action%d.txt", index + 1) << index;
     }
 
     void shippedActionFiles()
     {
-        QFETCH(int, index);
+        QFETCH(int, row);
+        const auto index = static_cast<std::int16_t>(row);
         SetProgramFolder(QStringLiteral(TESSARION_SOURCE_DIR "/data"));
         const QByteArray bytes = readFile(ActionFilePath(index));
         QVERIFY2(!bytes.isEmpty(), "the action file is missing");
@@ -265,23 +267,23 @@ private slots:
 
         QTest::newRow("caption and two entries")
             << QByteArray("Market\r\nTavern\r\nTemple\r\n") << u"Market"_s
-            << QStringList{u"Tavern"_s, u"Temple"_s};
+            << QStringList {u"Tavern"_s, u"Temple"_s};
         QTest::newRow("caption with line end") << QByteArray("X\r\n") << u"X"_s << QStringList();
         QTest::newRow("caption without line end") << QByteArray("X") << u"X"_s << QStringList();
-        QTest::newRow("empty last entry") << QByteArray("X\r\nA\r\n\r\n") << u"X"_s
-                                          << QStringList{u"A"_s, QString()};
-        QTest::newRow("last line without its end") << QByteArray("X\r\nA\r\nlast one") << u"X"_s
-                                                   << QStringList{u"A"_s, u"last one"_s};
-        QTest::newRow("CR-only line ends") << QByteArray("X\rA\rB\r") << u"X"_s
-                                           << QStringList{u"A"_s, u"B"_s};
-        QTest::newRow("LF-only file is one caption") << QByteArray("X\nA\nB\n") << u"X\nA\nB\n"_s
-                                                     << QStringList();
-        QTest::newRow("blanks kept") << QByteArray("  X \r\n A \r\n\t") << u"  X "_s
-                                     << QStringList{u" A "_s, u"\t"_s};
-        QTest::newRow("empty caption") << QByteArray("\r\nA\r\n") << QString()
-                                       << QStringList{u"A"_s};
+        QTest::newRow("empty last entry")
+            << QByteArray("X\r\nA\r\n\r\n") << u"X"_s << QStringList {u"A"_s, QString()};
+        QTest::newRow("last line without its end")
+            << QByteArray("X\r\nA\r\nlast one") << u"X"_s << QStringList {u"A"_s, u"last one"_s};
+        QTest::newRow("CR-only line ends")
+            << QByteArray("X\rA\rB\r") << u"X"_s << QStringList {u"A"_s, u"B"_s};
+        QTest::newRow("LF-only file is one caption")
+            << QByteArray("X\nA\nB\n") << u"X\nA\nB\n"_s << QStringList();
+        QTest::newRow("blanks kept")
+            << QByteArray("  X \r\n A \r\n\t") << u"  X "_s << QStringList {u" A "_s, u"\t"_s};
+        QTest::newRow("empty caption")
+            << QByteArray("\r\nA\r\n") << QString() << QStringList {u"A"_s};
         QTest::newRow("byte 0x80 is the euro sign")
-            << QByteArray("Price\r\n5 \x80\r\n") << u"Price"_s << QStringList{u"5 \u20AC"_s};
+            << QByteArray("Price\r\n5 \x80\r\n") << u"Price"_s << QStringList {u"5 \u20AC"_s};
 
         // At most 300 entries are read; the lines after them are ignored.
         const auto many = [](const char *name, int lines, int count) {
@@ -316,7 +318,7 @@ private slots:
         QCOMPARE(ActionEntryCounts[2], QString::number(entries.size()));
         for (int entry = 1; entry <= entries.size(); ++entry)
             QCOMPARE(ActionEntries[2][entry], entries[entry - 1]);
-        QCOMPARE(captions, (QList<std::pair<int, QString>>{{2, caption}}));
+        QCOMPARE(captions, (QList<std::pair<int, QString>> {{2, caption}}));
     }
 
     void loadFailures_data()
@@ -369,7 +371,7 @@ private slots:
 
         QVERIFY(place(path(fileName), placement, file));
         const auto raised = fileName == u"steps.txt"_s ? errorOf(LoadStepDescriptions)
-                                                      : errorOf([] { LoadActionFile(7); });
+                                                       : errorOf([] { LoadActionFile(7); });
         QCOMPARE(numberOf(raised), error);
         QVERIFY2(names(raised, fileName), raised->what());
         verifyPoolTable();
@@ -381,7 +383,7 @@ private slots:
 
     void buttonIndexOutOfRange()
     {
-        for (const std::int16_t index : {-1, 20}) {
+        for (const std::int16_t index : {std::int16_t {-1}, std::int16_t {20}}) {
             QCOMPARE(numberOf(errorOf([&] { LoadActionFile(index); })), 9);
             QCOMPARE(numberOf(errorOf([&] { SaveActionFile(index, u"X"_s); })), 9);
         }
@@ -399,7 +401,7 @@ private slots:
 
         VERIFY_RUNS(SaveActionFile(4, u"X\r\nA\r\nB"_s));
         QCOMPARE(readFile(path(u"Action5.txt"_s)), QByteArray("X\r\nA\r\nB\r\n"));
-        QCOMPARE(folderContent(), QStringList{u"Action5.txt"_s});
+        QCOMPARE(folderContent(), QStringList {u"Action5.txt"_s});
         QCOMPARE(ActionEntryCounts[4], u"3"_s);
         QCOMPARE(captionsSet, 0);
 
@@ -470,7 +472,7 @@ private slots:
         QVERIFY2(names(raised, u"Action1.txt"_s), raised->what());
         QVERIFY2(QString::fromStdString(raised->detail()).contains(detail), raised->what());
         QVERIFY(stillPlaced(path(u"Action1.txt"_s), placement, old));
-        QCOMPARE(folderContent(), QStringList{u"Action1.txt"_s});
+        QCOMPARE(folderContent(), QStringList {u"Action1.txt"_s});
     }
 };
 

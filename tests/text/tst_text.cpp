@@ -18,8 +18,7 @@ namespace {
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 // The number of the run-time error a call raises; 0 when it raises none.
-template<typename Call>
-int errorNumberOf(Call call)
+template<typename Call> int errorNumberOf(Call call)
 {
     try {
         call();
@@ -49,10 +48,10 @@ private slots:
         QTest::newRow("positive keeps a blank sign") << qint64(15) << u" 15"_s;
         QTest::newRow("zero keeps a blank sign") << qint64(0) << u" 0"_s;
         QTest::newRow("negative has no blank") << qint64(-1) << u"-1"_s;
-        QTest::newRow("largest 64-bit") << std::numeric_limits<qint64>::max()
-                                        << u" 9223372036854775807"_s;
-        QTest::newRow("smallest 64-bit") << std::numeric_limits<qint64>::min()
-                                         << u"-9223372036854775808"_s;
+        QTest::newRow("largest 64-bit")
+            << std::numeric_limits<qint64>::max() << u" 9223372036854775807"_s;
+        QTest::newRow("smallest 64-bit")
+            << std::numeric_limits<qint64>::min() << u"-9223372036854775808"_s;
     }
 
     void blankSigned()
@@ -121,11 +120,10 @@ private slots:
         QTest::newRow("comma is no separator") << u"1,5"_s << 1.0;
         QTest::newRow("leading zeros") << u"007"_s << 7.0;
         QTest::newRow("400 digits read as infinity") << QString(400, u'9') << Infinity;
-        QTest::newRow("minus 400 digits read as -infinity") << u"-"_s + QString(400, u'9')
-                                                            << -Infinity;
+        QTest::newRow("minus 400 digits read as -infinity")
+            << u"-"_s + QString(400, u'9') << -Infinity;
         QTest::newRow("overlong leading zeros") << QString(400, u'0') + u'1' << 1.0;
-        QTest::newRow("overlong fraction underflows")
-            << u"0."_s + QString(400, u'0') + u'1' << 0.0;
+        QTest::newRow("overlong fraction underflows") << u"0."_s + QString(400, u'0') + u'1' << 0.0;
     }
 
     void leadingNumber()
@@ -155,8 +153,8 @@ private slots:
         QTest::newRow("16: -32768.6 overflows") << 16 << -32768.6 << qint64(0) << 6;
         QTest::newRow("16: infinity overflows") << 16 << Infinity << qint64(0) << 6;
         QTest::newRow("16: -infinity overflows") << 16 << -Infinity << qint64(0) << 6;
-        QTest::newRow("16: NaN overflows") << 16 << std::numeric_limits<double>::quiet_NaN()
-                                           << qint64(0) << 6;
+        QTest::newRow("16: NaN overflows")
+            << 16 << std::numeric_limits<double>::quiet_NaN() << qint64(0) << 6;
         QTest::newRow("32: 7.5 to 8") << 32 << 7.5 << qint64(8) << 0;
         QTest::newRow("32: 8.5 to 8") << 32 << 8.5 << qint64(8) << 0;
         QTest::newRow("32: -2.5 to -2") << 32 << -2.5 << qint64(-2) << 0;
@@ -188,19 +186,19 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArrayList>("lines");
 
-        QTest::newRow("CR LF ends a line") << QByteArray("a\r\nb") << QByteArrayList{"a", "b"};
-        QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << QByteArrayList{"a", "b"};
-        QTest::newRow("lone LF is ordinary") << QByteArray("a\nb") << QByteArrayList{"a\nb"};
-        QTest::newRow("LF before CR LF stays") << QByteArray("a\n\r\nb")
-                                               << QByteArrayList{"a\n", "b"};
-        QTest::newRow("empty last line") << QByteArray("a\r\n\r\n") << QByteArrayList{"a", ""};
-        QTest::newRow("empty input has no line") << QByteArray("") << QByteArrayList{};
-        QTest::newRow("line end alone") << QByteArray("\r\n") << QByteArrayList{""};
-        QTest::newRow("CR then CR LF") << QByteArray("a\r\r\nb") << QByteArrayList{"a", "", "b"};
-        QTest::newRow("trailing lone CR") << QByteArray("a\r") << QByteArrayList{"a"};
-        QTest::newRow("blanks kept") << QByteArray(" a \r\n\tb") << QByteArrayList{" a ", "\tb"};
-        QTest::newRow("NUL byte kept") << QByteArray("a\0b", 3)
-                                       << QByteArrayList{QByteArray("a\0b", 3)};
+        QTest::newRow("CR LF ends a line") << QByteArray("a\r\nb") << QByteArrayList {"a", "b"};
+        QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << QByteArrayList {"a", "b"};
+        QTest::newRow("lone LF is ordinary") << QByteArray("a\nb") << QByteArrayList {"a\nb"};
+        QTest::newRow("LF before CR LF stays")
+            << QByteArray("a\n\r\nb") << QByteArrayList {"a\n", "b"};
+        QTest::newRow("empty last line") << QByteArray("a\r\n\r\n") << QByteArrayList {"a", ""};
+        QTest::newRow("empty input has no line") << QByteArray("") << QByteArrayList {};
+        QTest::newRow("line end alone") << QByteArray("\r\n") << QByteArrayList {""};
+        QTest::newRow("CR then CR LF") << QByteArray("a\r\r\nb") << QByteArrayList {"a", "", "b"};
+        QTest::newRow("trailing lone CR") << QByteArray("a\r") << QByteArrayList {"a"};
+        QTest::newRow("blanks kept") << QByteArray(" a \r\n\tb") << QByteArrayList {" a ", "\tb"};
+        QTest::newRow("NUL byte kept")
+            << QByteArray("a\0b", 3) << QByteArrayList {QByteArray("a\0b", 3)};
     }
 
     void lineReader()

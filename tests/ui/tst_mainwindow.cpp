@@ -25,7 +25,8 @@ QByteArray stepsFile(int lines)
     QByteArray bytes;
     for (int line = 0; line < lines; ++line) {
         const int step = line / 2 + 1;
-        bytes += (line % 2 == 0 ? QByteArray::number(step) : "D" + QByteArray::number(step)) + "\r\n";
+        bytes
+            += (line % 2 == 0 ? QByteArray::number(step) : "D" + QByteArray::number(step)) + "\r\n";
     }
     return bytes;
 }
@@ -95,7 +96,8 @@ private slots:
         QCOMPARE(m_die->cmdDecision[9]->text(), QStringLiteral("11"));
         QCOMPARE(m_die->cmdDecision[49]->text(), QStringLiteral("51"));
         QCOMPARE(m_die->cmdAddDice[3]->text(), QStringLiteral("+D10"));
-        QCOMPARE(m_die->cmdAction[5]->geometry(), QRect((120 + 1920) / 15, (1440 + 480) / 15, 121, 25));
+        QCOMPARE(m_die->cmdAction[5]->geometry(),
+                 QRect((120 + 1920) / 15, (1440 + 480) / 15, 121, 25));
         QCOMPARE(m_die->txtInfo->geometry(), QRect(208, 8, 497, 73));
         QCOMPARE(m_die->txtErgebnis->font().pointSizeF(), 13.5);
         QCOMPARE(m_die->txtProbeCount->accessibleName(), QStringLiteral("Samples"));
@@ -120,9 +122,9 @@ private slots:
         start();
         QApplication::setActiveWindow(m_die);
         QVERIFY(QTest::qWaitForWindowActive(m_die));
-        QStringList expected = {QStringLiteral("txtDices"), QStringLiteral("txtErgebnis"),
-                                QStringLiteral("txtInfo"), QStringLiteral("cmdStatistic"),
-                                QStringLiteral("txtProbeCount")};
+        QStringList expected
+            = {QStringLiteral("txtDices"), QStringLiteral("txtErgebnis"), QStringLiteral("txtInfo"),
+               QStringLiteral("cmdStatistic"), QStringLiteral("txtProbeCount")};
         const auto addArray = [&expected](const char *name, int count) {
             for (int i = 0; i < count; ++i)
                 expected << QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
@@ -131,8 +133,9 @@ private slots:
         addArray("cmdStep", 100);
         addArray("cmdAddDice", 6);
         addArray("cmdDecision", 50);
-        expected << QStringLiteral("cmdSteps") << QStringLiteral("cmdHelp") << QStringLiteral("cmdClean")
-                 << QStringLiteral("cmdAbout") << QStringLiteral("cmdExit") << QStringLiteral("txtDices");
+        expected << QStringLiteral("cmdSteps") << QStringLiteral("cmdHelp")
+                 << QStringLiteral("cmdClean") << QStringLiteral("cmdAbout")
+                 << QStringLiteral("cmdExit") << QStringLiteral("txtDices");
 
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 186; ++i) {
@@ -154,9 +157,11 @@ private slots:
         QTest::newRow("step number 0")
             << "steps.txt" << QByteArray("0\r\nX\r\n") + stepsFile(200) << "Subscript out of range";
         QTest::newRow("step number 101")
-            << "steps.txt" << QByteArray("101\r\nX\r\n") + stepsFile(200) << "Subscript out of range";
+            << "steps.txt" << QByteArray("101\r\nX\r\n") + stepsFile(200)
+            << "Subscript out of range";
         QTest::newRow("action file missing") << "Action7.txt" << QByteArray() << "File not found";
-        QTest::newRow("action file empty") << "Action20.txt" << QByteArray("") << "Input past end of file";
+        QTest::newRow("action file empty")
+            << "Action20.txt" << QByteArray("") << "Input past end of file";
     }
 
     void startUpFailures()
@@ -189,20 +194,31 @@ private slots:
 
         const QString fumble = QStringLiteral("\r\n\r\nThis this an automatic failure (fumble).");
         QTest::newRow("step 12, a plain roll")
-            << 11 << std::vector<double>{Face(10, 3), Face(10, 4)} << "2D10" << " 7"
+            << 11 << std::vector<double> {Face(10, 3), Face(10, 4)} << "2D10"
+            << " 7"
             << "You rolled with step 12 an the result was 7.\r\n(2) Dice(s) have been rolled.";
         QTest::newRow("step 12, one die explodes")
-            << 11 << std::vector<double>{Face(10, 10), Face(10, 3), Face(10, 3)} << "2D10" << " 16"
+            << 11 << std::vector<double> {Face(10, 10), Face(10, 3), Face(10, 3)} << "2D10"
+            << " 16"
             << "You rolled with step 12 an the result was 16.\r\n(3) Dice(s) have been rolled.";
         QTest::newRow("step 8, a fumble")
-            << 7 << std::vector<double>{Face(6, 1), Face(6, 1)} << "2D6" << " 2"
-            << QStringLiteral("You rolled with step 8 an the result was 2.\r\n(2) Dice(s) have been rolled.") + fumble;
+            << 7 << std::vector<double> {Face(6, 1), Face(6, 1)} << "2D6"
+            << " 2"
+            << QStringLiteral(
+                   "You rolled with step 8 an the result was 2.\r\n(2) Dice(s) have been rolled.")
+                + fumble;
         QTest::newRow("step 1, total -1")
-            << 0 << std::vector<double>{Face(4, 1)} << "D4-2" << "-1"
-            << QStringLiteral("You rolled with step 1 an the result was-1.\r\n(1) Dice(s) have been rolled.") + fumble;
+            << 0 << std::vector<double> {Face(4, 1)} << "D4-2"
+            << "-1"
+            << QStringLiteral(
+                   "You rolled with step 1 an the result was-1.\r\n(1) Dice(s) have been rolled.")
+                + fumble;
         QTest::newRow("step 1, total 0")
-            << 0 << std::vector<double>{Face(4, 2)} << "D4-2" << " 0"
-            << QStringLiteral("You rolled with step 1 an the result was 0.\r\n(1) Dice(s) have been rolled.") + fumble;
+            << 0 << std::vector<double> {Face(4, 2)} << "D4-2"
+            << " 0"
+            << QStringLiteral(
+                   "You rolled with step 1 an the result was 0.\r\n(1) Dice(s) have been rolled.")
+                + fumble;
     }
 
     void stepRoll()
@@ -222,7 +238,7 @@ private slots:
         QCOMPARE(m_die->txtDices->text(), dice);
         QCOMPARE(m_die->txtErgebnis->text(), result);
         QCOMPARE(BoxText(m_die->txtInfo), message);
-        QCOMPARE(script.remaining(), std::size_t{0});
+        QCOMPARE(script.remaining(), std::size_t {0});
         QVERIFY(m_program->takeErrors().isEmpty());
     }
 
@@ -233,7 +249,7 @@ private slots:
         m_program->write(QStringLiteral("steps.txt"), steps);
         start();
         m_die->txtDices->setText(QStringLiteral("old dice"));
-        ScriptedRandom script{Face(8, 3)};
+        ScriptedRandom script {Face(8, 3)};
         QTest::mouseClick(m_die->cmdStep[4], Qt::LeftButton);
         QVERIFY(m_die->txtDices->text().isEmpty());
         QCOMPARE(m_die->txtErgebnis->text(), QStringLiteral(" 3"));
@@ -256,7 +272,7 @@ private slots:
 
         // The program carries on: the next roll works.
         MainBas::Random().setOverride({});
-        ScriptedRandom next{Face(4, 2)};
+        ScriptedRandom next {Face(4, 2)};
         QTest::mouseClick(m_die->cmdStep[2], Qt::LeftButton);
         QCOMPARE(m_die->txtErgebnis->text(), QStringLiteral(" 2"));
     }

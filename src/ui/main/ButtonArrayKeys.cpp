@@ -22,8 +22,8 @@ int shiftStateOf(const QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     return (modifiers & Qt::ShiftModifier ? ShiftMask : 0)
-           | (modifiers & Qt::ControlModifier ? CtrlMask : 0)
-           | (modifiers & Qt::AltModifier ? AltMask : 0);
+        | (modifiers & Qt::ControlModifier ? CtrlMask : 0)
+        | (modifiers & Qt::AltModifier ? AltMask : 0);
 }
 
 } // namespace

@@ -45,10 +45,10 @@ public:
     QPushButton *cmdAbout = nullptr;
     QPushButton *cmdExit = nullptr;
 
-    std::array<QPushButton *, 100> cmdStep{};
-    std::array<QPushButton *, 50> cmdDecision{};
-    std::array<QPushButton *, 6> cmdAddDice{};
-    std::array<QPushButton *, 20> cmdAction{};
+    std::array<QPushButton *, 100> cmdStep {};
+    std::array<QPushButton *, 50> cmdDecision {};
+    std::array<QPushButton *, 6> cmdAddDice {};
+    std::array<QPushButton *, 20> cmdAction {};
 
     QLabel *Image1 = nullptr;
 

@@ -75,7 +75,8 @@ struct ButtonArray
 };
 
 inline constexpr ButtonArray StepButtons = {"cmdStep", 100, 10, 240, 4080, 480, 360, 375, 255};
-inline constexpr ButtonArray DecisionButtons = {"cmdDecision", 50, 10, 6000, 4080, 480, 360, 375, 255};
+inline constexpr ButtonArray DecisionButtons
+    = {"cmdDecision", 50, 10, 6000, 4080, 480, 360, 375, 255};
 inline constexpr ButtonArray AddDiceButtons = {"cmdAddDice", 6, 6, 5160, 4080, 0, 360, 615, 255};
 inline constexpr ButtonArray ActionButtons = {"cmdAction", 20, 4, 120, 1440, 1920, 480, 1815, 375};
 
@@ -86,7 +87,8 @@ constexpr int WideStepButtonWidth = 495;
 inline constexpr const char *StepDesignCaption = "80";
 inline constexpr const char *DecisionDesignCaption = "2";
 inline constexpr const char *ActionDesignCaption = "Begegnung Stadt";
-inline constexpr std::array<const char *, 6> AddDiceCaptions = {"+D4", "+D6", "+D8", "+D10", "+D12", "+D20"};
+inline constexpr std::array<const char *, 6> AddDiceCaptions
+    = {"+D4", "+D6", "+D8", "+D10", "+D12", "+D20"};
 
 struct Label
 {

@@ -21,15 +21,15 @@ void ReportError(const RuntimeError &error);
 // Runs one command. A run-time error abandons it with a message, leaving whatever
 // the command had already done; it never crosses the event loop, and the program
 // keeps running.
-template<typename Command>
-void RunCommand(Command &&command)
+template<typename Command> void RunCommand(Command &&command)
 {
     try {
         command();
     } catch (const RuntimeError &error) {
         ReportError(error);
     } catch (const std::exception &error) {
-        ReportError(QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(error.what())));
+        ReportError(
+            QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(error.what())));
     }
 }
 

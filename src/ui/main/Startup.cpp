@@ -27,14 +27,14 @@ std::unique_ptr<Die> &mainWindowHolder()
 // the remaining buttons, in the order players work through the window.
 std::vector<QWidget *> focusOrder(Die *die)
 {
-    std::vector<QWidget *> order = {die->txtDices, die->txtErgebnis, die->txtInfo,
-                                    die->cmdStatistic, die->txtProbeCount};
+    std::vector<QWidget *> order
+        = {die->txtDices, die->txtErgebnis, die->txtInfo, die->cmdStatistic, die->txtProbeCount};
     order.insert(order.end(), die->cmdAction.begin(), die->cmdAction.end());
     order.insert(order.end(), die->cmdStep.begin(), die->cmdStep.end());
     order.insert(order.end(), die->cmdAddDice.begin(), die->cmdAddDice.end());
     order.insert(order.end(), die->cmdDecision.begin(), die->cmdDecision.end());
-    order.insert(order.end(), {die->cmdSteps, die->cmdHelp, die->cmdClean, die->cmdAbout,
-                               die->cmdExit});
+    order.insert(order.end(),
+                 {die->cmdSteps, die->cmdHelp, die->cmdClean, die->cmdAbout, die->cmdExit});
     return order;
 }
 

@@ -19,9 +19,9 @@ namespace {
 QString stepRollMessage(std::int16_t step, std::int16_t total, std::int16_t rolls, bool fumble)
 {
     QString message = QStringLiteral("You rolled with step ") + QString::number(step)
-                      + QStringLiteral(" an the result was") + FromAscii(BlankSigned(total))
-                      + QStringLiteral(".\r\n(") + QString::number(rolls)
-                      + QStringLiteral(") Dice(s) have been rolled.");
+        + QStringLiteral(" an the result was") + FromAscii(BlankSigned(total))
+        + QStringLiteral(".\r\n(") + QString::number(rolls)
+        + QStringLiteral(") Dice(s) have been rolled.");
     if (fumble)
         message += QStringLiteral("\r\n\r\nThis this an automatic failure (fumble).");
     return message;
