@@ -20,8 +20,7 @@ QString indexedName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-template<typename Widget>
-Widget *place(Widget *widget, const QString &name, const Placement &at)
+template<typename Widget> Widget *place(Widget *widget, const QString &name, const Placement &at)
 {
     widget->setObjectName(name);
     widget->setGeometry(at.toPixels());
@@ -50,13 +49,32 @@ QButtonGroup *createButtonArray(QWidget *parent, const DieLayout::ButtonArray &l
 {
     auto *group = new QButtonGroup(parent);
     for (int i = 0; i < layout.members; ++i) {
-        auto *button = place(new QPushButton(caption(i), parent),
-                             indexedName(layout.name, i), layout.placementOf(i));
+        auto *button = place(new QPushButton(caption(i), parent), indexedName(layout.name, i),
+                             layout.placementOf(i));
         button->setAutoDefault(false);
         group->addButton(button, i);
         buttons[static_cast<std::size_t>(i)] = button;
     }
     return group;
+}
+
+// A label grows to fit its text where the fallback font is wider than the one the
+// layout was made for. "Samples:" grows to the left, towards the free space beside
+// Statistics, since the sample count box stands right against it.
+void fitToText(QLabel *label)
+{
+    const bool growsLeft = label->objectName() == QLatin1String("lblN");
+    label->setAlignment((growsLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    const int extra = label->sizeHint().width() - label->width();
+    if (extra <= 0)
+        return;
+    QRect area = label->geometry();
+    if (growsLeft)
+        area.setLeft(area.left() - extra);
+    else
+        area.setRight(area.right() + extra);
+    area.setHeight(std::max(area.height(), label->sizeHint().height()));
+    label->setGeometry(area);
 }
 
 } // namespace
@@ -104,10 +122,7 @@ void Die::createLabels()
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, layout.colour);
         label->setPalette(palette);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The pad headings grow to fit their text, from their top left corner.
-        if (layout.pointSize > 8)
-            label->resize(label->sizeHint().expandedTo(label->size()));
+        fitToText(label);
     }
 }
 
@@ -117,7 +132,8 @@ void Die::createBoxes()
     txtErgebnis = createLineEdit(this, DieLayout::Result);
     txtErgebnis->setFont(DialogFont(13.5));
 
-    txtInfo = place(new QPlainTextEdit(this), QLatin1String(DieLayout::Info.name), DieLayout::Info.at);
+    txtInfo
+        = place(new QPlainTextEdit(this), QLatin1String(DieLayout::Info.name), DieLayout::Info.at);
     txtInfo->setAccessibleName(QLatin1String(DieLayout::Info.accessibleName));
     txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -156,7 +172,8 @@ void Die::createButtons()
 void Die::connectEvents()
 {
     connect(m_stepGroup, &QButtonGroup::idClicked, this, &Die::cmdStep_Click);
-    connect(new ButtonArrayKeys(m_stepGroup), &ButtonArrayKeys::keyDown, this, &Die::cmdStep_KeyDown);
+    connect(new ButtonArrayKeys(m_stepGroup), &ButtonArrayKeys::keyDown, this,
+            &Die::cmdStep_KeyDown);
     connect(cmdStatistic, &QPushButton::clicked, this, &Die::cmdStatistic_Click);
     connect(cmdSteps, &QPushButton::clicked, this, &Die::cmdSteps_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &Die::cmdHelp_Click);
@@ -166,7 +183,8 @@ void Die::connectEvents()
     connect(cmdClean, &QPushButton::clicked, this, &Die::cmdClean_Click);
     connect(m_decisionGroup, &QButtonGroup::idClicked, this, &Die::cmdDecision_Click);
     connect(m_actionGroup, &QButtonGroup::idClicked, this, &Die::cmdAction_Click);
-    connect(new ButtonArrayKeys(m_actionGroup), &ButtonArrayKeys::keyDown, this, &Die::cmdAction_KeyDown);
+    connect(new ButtonArrayKeys(m_actionGroup), &ButtonArrayKeys::keyDown, this,
+            &Die::cmdAction_KeyDown);
 }
 
 } // namespace MainBas
