@@ -12,5 +12,5 @@ for target in leading_number line_reader step_file action_file; do
     build-fuzz/fuzz/fuzz_$target "$corpus" fuzz/seeds/$target \
         -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
         -artifact_prefix=build-fuzz/findings/$target- 2>&1 \
-        | grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|new_units_added)|ERROR|SUMMARY'
+        | grep -E '^#[0-9]+\s+DONE|^stat::(number_of_executed_units|new_units_added)|ERROR|SUMMARY'
 done

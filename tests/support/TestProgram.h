@@ -3,6 +3,7 @@
 // A complete program folder in a temporary directory, filled with the shipped data
 // files, and an error presenter that records messages instead of showing them.
 
+#include "Die.h"
 #include "ErrorReporter.h"
 #include "ProgramFolder.h"
 #include "Startup.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 class TestProgram
 {
@@ -29,6 +31,14 @@ public:
         MainBas::DestroyMainWindow();
         MainBas::SetErrorPresenter({});
         MainBas::SetProgramFolder({});
+    }
+
+    // Starts the program on this folder; the shown main window, or null if it failed.
+    MainBas::Die *startWindow() const
+    {
+        if (!MainBas::StartProgram() || !QTest::qWaitForWindowExposed(MainBas::MainWindow()))
+            return nullptr;
+        return MainBas::MainWindow();
     }
 
     QString path(const QString &name) const { return m_folder.filePath(name); }

@@ -7,13 +7,10 @@
 #include "Die.h"
 #include "EditAction.h"
 #include "ScriptedRandom.h"
-#include "Startup.h"
 #include "TestProgram.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -27,33 +24,15 @@
 using namespace MainBas;
 using namespace Qt::StringLiterals;
 
-using Draws = std::vector<double>;
-Q_DECLARE_METATYPE(Draws)
-
 namespace {
 
 const double LargestBelowOne = std::nextafter(1.0, 0.0);
-
-// A caption line and entries "E1" to "E<entries>", each line ended by CR LF.
-QByteArray numberedFile(int entries)
-{
-    QByteArray bytes = "Many\r\n";
-    for (int entry = 1; entry <= entries; ++entry)
-        bytes += "E" + QByteArray::number(entry) + "\r\n";
-    return bytes;
-}
-
 const QByteArray Tavern = "Tavern\r\nA brawl breaks out\r\nA bard sings\r\n";
-
-// Bytes above 0x7F, the five unused ones and no-break spaces among them.
-const QByteArray HighBytes = "\x80 \xA0X\xA0\r\n\x81\x8D\x8F\x90\x9D\xFF\r\n \xA0"
-                             "blanks\xA0 \r\n";
 
 EditAction *openEditor()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *editor = qobject_cast<EditAction *>(widget);
-        if (editor && editor->isVisible())
+        if (auto *editor = qobject_cast<EditAction *>(widget); editor && editor->isVisible())
             return editor;
     }
     return nullptr;
@@ -65,46 +44,27 @@ class TestActions : public QObject
 {
     Q_OBJECT
 
-private:
+    enum Closing { Cancel, CloseBox, FolderInPlace, Unencodable };
+
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
-
-    void start()
-    {
-        QVERIFY(StartProgram());
-        m_die = MainWindow();
-    }
 
     // Starts the program with one action file of the given content and opens its editor.
     EditAction *editFile(int button, const QByteArray &bytes)
     {
         m_program->write(fileName(button), bytes);
-        start();
-        pressF7(button);
+        if (!(m_die = m_program->startWindow()))
+            return nullptr;
+        QTest::keyClick(m_die->cmdAction[static_cast<std::size_t>(button)], Qt::Key_F7);
         return openEditor();
     }
 
-    static QString fileName(int button) { return QStringLiteral("Action%1.txt").arg(button + 1); }
+    static QString fileName(int button) { return u"Action%1.txt"_s.arg(button + 1); }
     QByteArray file(int button) const { return m_program->read(fileName(button)); }
-
-    void pressF7(int button, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(m_die->cmdAction[static_cast<std::size_t>(button)], Qt::Key_F7, modifiers);
-    }
 
     static void clickOk(EditAction *editor, int index)
     {
         QTest::mouseClick(editor->cmdOK[static_cast<std::size_t>(index)], Qt::LeftButton);
-    }
-
-    // Checks that a refused Ok left everything as it was, the user's text included.
-    void compareUnsaved(EditAction *editor, const QByteArray &before, const QString &entries)
-    {
-        QCOMPARE(openEditor(), editor);
-        QCOMPARE(BoxText(editor->txtEntries), entries);
-        QCOMPARE(file(0), before);
-        QCOMPARE(m_die->cmdAction[0]->text(), QStringLiteral("Tavern"));
-        QCOMPARE(ActionEntryCounts[0], QStringLiteral("2"));
     }
 
 private slots:
@@ -115,346 +75,241 @@ private slots:
     }
     void cleanup()
     {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<EditAction *>(widget))
-                delete widget;
-        }
+        QVERIFY(m_program->takeErrors().isEmpty());
+        delete openEditor();
         m_program.reset();
     }
 
-    void editorWindow()
+    // Tab walks caption, entries, Ok, Cancel; Enter breaks the line and Esc does nothing.
+    void editorKeys()
     {
         EditAction *editor = editFile(0, Tavern);
         QVERIFY(editor);
-        QCOMPARE(editor->objectName(), QStringLiteral("EditAction"));
-        QCOMPARE(editor->windowTitle(), QStringLiteral("Edit Action Button"));
-        QCOMPARE(editor->size(), QSize(631, 500));
-        QCOMPARE(editor->minimumSize(), editor->maximumSize());
-        QVERIFY(!(editor->windowFlags()
-                  & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(!editor->windowIcon().isNull());
-        QCOMPARE(editor->font().pointSizeF(), 8.0);
-        QVERIFY(editor->testAttribute(Qt::WA_QuitOnClose));
-        QCOMPARE(
-            editor->findChild<QLabel *>(QStringLiteral("lblEntries"))->text(),
-            QStringLiteral(
-                "Entries, each line represents an entry from which Tessarion will choose action"));
-        QCOMPARE(editor->findChild<QLineEdit *>(QStringLiteral("txtActionButton"))->geometry(),
-                 QRect(88, 8, 137, 19));
-        QCOMPARE(editor->txtEntries->geometry(), QRect(8, 48, 617, 417));
         QCOMPARE(editor->txtEntries->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(editor->txtEntries->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(editor->findChild<QPushButton *>(QStringLiteral("cmdOK(1)"))->text(),
-                 QStringLiteral("Cancel"));
-        QCOMPARE(editor->cmdOK[0]->geometry(), QRect(8, 472, 105, 25));
-
         QApplication::setActiveWindow(editor);
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QCOMPARE(QApplication::focusWidget(), editor->txtActionButton);
-        QStringList visited;
-        for (int i = 0; i < 4; ++i) {
+        for (const QString &next :
+             {u"txtEntries"_s, u"cmdOK(0)"_s, u"cmdOK(1)"_s, u"txtActionButton"_s}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
-        QCOMPARE(
-            visited,
-            QStringList({u"txtEntries"_s, u"cmdOK(0)"_s, u"cmdOK(1)"_s, u"txtActionButton"_s}));
+
+        // A typed entry is saved and is the next one drawn.
+        QTest::mouseClick(editor->txtEntries->viewport(), Qt::LeftButton);
+        QTest::keyClick(editor->txtEntries, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(editor->txtEntries, Qt::Key_Return);
+        QTest::keyClicks(editor->txtEntries, u"A ghost"_s);
+        QTest::keyClick(editor->txtEntries, Qt::Key_Escape);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(openEditor(), editor);
+        clickOk(editor, 0);
+        QCOMPARE(file(0), Tavern + "A ghost\r\n");
+        ScriptedRandom script {LargestBelowOne};
+        QTest::mouseClick(m_die->cmdAction[0], Qt::LeftButton);
+        QCOMPARE(BoxText(m_die->txtInfo), u"A ghost"_s);
     }
 
     void draw_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<double>("u");
         QTest::addColumn<QString>("info");
-        QTest::addColumn<QString>("dice");
-        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("dice"); // set, with the result box emptied, by a draw
 
         const QByteArray three = "Three\r\nA\r\nB\r\nC\r\n";
-        const QString drawn = QStringLiteral("Action: Three");
+        QByteArray many = "Many\r\n";
+        for (int entry = 1; entry <= 310; ++entry)
+            many += "E" + QByteArray::number(entry) + "\r\n";
         // clang-format off
-        QTest::newRow("no entries: nothing")
-            << QByteArray("Empty\r\n") << Draws{} << "old info" << "old dice" << " 9";
-        QTest::newRow("one entry: no draw, only the information")
-            << QByteArray("One\r\nThe only one\r\n") << Draws{} << "The only one" << "old dice" << " 9";
-        QTest::newRow("one empty entry: empties the information")
-            << QByteArray("One\r\n\r\n") << Draws{} << "" << "old dice" << " 9";
-        QTest::newRow("three entries, u = 0") << three << Draws{0.0} << "A" << drawn << "";
-        QTest::newRow("three entries, u = 0.5") << three << Draws{0.5} << "B" << drawn << "";
-        QTest::newRow("three entries, largest u") << three << Draws{LargestBelowOne} << "C" << drawn << "";
-        QTest::newRow("caption with blanks")
-            << QByteArray(" Tavern \r\nA\r\nB\r\n") << Draws{0.0} << "A" << "Action:  Tavern " << "";
-        QTest::newRow("310 entries, u = 0") << numberedFile(310) << Draws{0.0} << "E1" << "Action: Many" << "";
-        QTest::newRow("310 entries, largest u: entry 300")
-            << numberedFile(310) << Draws{LargestBelowOne} << "E300" << "Action: Many" << "";
+        QTest::newRow("no entries: nothing") << QByteArray("Empty\r\n") << 0.0 << "old info" << "old dice";
+        QTest::newRow("one entry: no draw") << QByteArray("One\r\nThe only one\r\n") << 0.0 << "The only one" << "old dice";
+        QTest::newRow("three entries, u = 0") << three << 0.0 << "A" << "Action: Three";
+        QTest::newRow("three entries, largest u") << three << LargestBelowOne << "C" << "Action: Three";
+        QTest::newRow("310 entries, u = 0.5") << many << 0.5 << "E151" << "Action: Many";
+        QTest::newRow("310 entries, largest u: entry 300") << many << LargestBelowOne << "E300" << "Action: Many";
         // clang-format on
     }
 
     void draw()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(Draws, draws);
+        QFETCH(double, u);
         QFETCH(QString, info);
         QFETCH(QString, dice);
-        QFETCH(QString, result);
+        const bool drawn = dice != u"old dice"_s;
 
         m_program->write(fileName(4), bytes);
-        start();
-        m_die->txtDices->setText(QStringLiteral("old dice"));
-        m_die->txtErgebnis->setText(QStringLiteral(" 9"));
-        SetBoxText(m_die->txtInfo, QStringLiteral("old info"));
+        QVERIFY((m_die = m_program->startWindow()));
+        m_die->txtDices->setText(u"old dice"_s);
+        m_die->txtErgebnis->setText(u" 9"_s);
+        SetBoxText(m_die->txtInfo, u"old info"_s);
         RollCount = 3;
-        ScriptedRandom script;
-        for (const double u : draws)
-            script.add(u);
+        ScriptedRandom script {u};
         QTest::mouseClick(m_die->cmdAction[4], Qt::LeftButton);
         QCOMPARE(BoxText(m_die->txtInfo), info);
         QCOMPARE(m_die->txtDices->text(), dice);
-        QCOMPARE(m_die->txtErgebnis->text(), result);
-        QCOMPARE(script.draws(), draws.size());
+        QCOMPARE(m_die->txtErgebnis->text(), drawn ? QString() : u" 9"_s);
+        QCOMPARE(script.draws(), std::size_t(drawn ? 1 : 0));
         QCOMPARE(RollCount, std::int16_t {3});
-        QVERIFY(m_program->takeErrors().isEmpty());
     }
 
-    void f7Fills_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("entries");
-
-        // clang-format off
-        QTest::newRow("two entries") << Tavern << "Tavern" << "A brawl breaks out\r\nA bard sings";
-        QTest::newRow("caption alone") << QByteArray("Alone") << "Alone" << "";
-        QTest::newRow("one one-letter entry") << QByteArray("X\r\nQ\r\n") << "X" << "Q";
-        QTest::newRow("only entry empty: one break") << QByteArray("X\r\n\r\n") << "X" << "\r\n";
-        QTest::newRow("last entry empty: ends with a break") << QByteArray("X\r\nA\r\n\r\n") << "X" << "A\r\n";
-        // clang-format on
-    }
-
-    void f7Fills()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, caption);
-        QFETCH(QString, entries);
-
-        EditAction *editor = editFile(7, bytes);
-        QVERIFY(editor);
-        QCOMPARE(EditedActionIndex, std::int16_t {7});
-        QCOMPARE(editor->txtActionButton->text(), caption);
-        QCOMPARE(BoxText(editor->txtEntries), entries);
-    }
-
-    void f7Keys_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("opens");
-
-        QTest::newRow("F7") << int(Qt::Key_F7) << int(Qt::NoModifier) << true;
-        QTest::newRow("Shift+F7") << int(Qt::Key_F7) << int(Qt::ShiftModifier) << true;
-        QTest::newRow("Ctrl+F7") << int(Qt::Key_F7) << int(Qt::ControlModifier) << true;
-        QTest::newRow("Alt+F7") << int(Qt::Key_F7) << int(Qt::AltModifier) << true;
-        QTest::newRow("F6") << int(Qt::Key_F6) << int(Qt::NoModifier) << false;
-        QTest::newRow("F8") << int(Qt::Key_F8) << int(Qt::NoModifier) << false;
-    }
-
-    void f7Keys()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, opens);
-
-        start();
-        QTest::keyClick(m_die->cmdAction[2], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(openEditor() != nullptr, opens);
-        QCOMPARE(EditedActionIndex, std::int16_t(opens ? 2 : -1));
-    }
-
+    // F7 fills the editor, Ok writes the file and reloads the button. A null entries
+    // text leaves the box as F7 filled it; a null shown text is not compared.
     void ok_data()
     {
         QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("caption"); // null: left as F7 filled it
-        QTest::addColumn<QString>("entries"); // null: left as F7 filled it
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("entries");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<QString>("count");
 
+        // Bytes above 0x7F, the five unused ones and no-break spaces among them.
+        const QByteArray high = "\x80 \xA0X\xA0\r\n\x81\x8D\x8F\x90\x9D\xFF\r\n \xA0"
+                                "blanks\xA0 \r\n";
+        QStringList lines;
+        for (int line = 1; line <= 301; ++line)
+            lines << u"L%1"_s.arg(line);
+        const QByteArray written = "Tavern\r\n" + lines.join(u"\r\n"_s).toLatin1() + "\r\n";
         // clang-format off
-        QTest::newRow("unchanged: two entries") << Tavern << QString() << QString() << Tavern << "2";
-        QTest::newRow("unchanged: last line without its end")
-            << QByteArray("X\r\nA\r\nB") << QString() << QString() << QByteArray("X\r\nA\r\nB\r\n") << "2";
+        QTest::newRow("unchanged") << Tavern << "A brawl breaks out\r\nA bard sings" << QString() << Tavern << "2";
+        QTest::newRow("unchanged: one entry, no last line end")
+            << QByteArray("X\r\nQ") << "Q" << QString() << QByteArray("X\r\nQ\r\n") << "1";
         QTest::newRow("unchanged: last entry empty")
-            << QByteArray("X\r\nA\r\n\r\n") << QString() << QString() << QByteArray("X\r\nA\r\n\r\n") << "2";
+            << QByteArray("X\r\nA\r\n\r\n") << "A\r\n" << QString() << QByteArray("X\r\nA\r\n\r\n") << "2";
         QTest::newRow("unchanged: only entry empty becomes two")
-            << QByteArray("X\r\n\r\n") << QString() << QString() << QByteArray("X\r\n\r\n\r\n") << "2";
+            << QByteArray("X\r\n\r\n") << "\r\n" << QString() << QByteArray("X\r\n\r\n\r\n") << "2";
         QTest::newRow("unchanged: caption alone gains an empty entry")
-            << QByteArray("X\r\n") << QString() << QString() << QByteArray("X\r\n\r\n") << "1";
-        QTest::newRow("unchanged: high bytes and no-break spaces")
-            << HighBytes << QString() << QString() << HighBytes << "2";
+            << QByteArray("Alone") << "" << QString() << QByteArray("Alone\r\n\r\n") << "1";
+        QTest::newRow("unchanged: high bytes and no-break spaces") << high << QString() << QString() << high << "2";
         QTest::newRow("empty entries box") << Tavern << QString() << "" << QByteArray("Tavern\r\n\r\n") << "1";
         QTest::newRow("entries ending with a break")
             << Tavern << QString() << "A\nB\n" << QByteArray("Tavern\r\nA\r\nB\r\n\r\n") << "3";
-        QTest::newRow("empty caption") << Tavern << "" << "A" << QByteArray("\r\nA\r\n") << "1";
+        QTest::newRow("301 lines written, 300 read") << Tavern << QString() << lines.join(u'\n') << written << "300";
         // clang-format on
-        QStringList lines;
-        for (int line = 1; line <= 301; ++line)
-            lines << QStringLiteral("L%1").arg(line);
-        const QByteArray written
-            = "Tavern\r\n" + lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
-        QTest::newRow("301 lines written, 300 read")
-            << Tavern << QString() << lines.join(u'\n') << written << "300";
     }
 
     void ok()
     {
         QFETCH(QByteArray, before);
-        QFETCH(QString, caption);
+        QFETCH(QString, shown);
         QFETCH(QString, entries);
         QFETCH(QByteArray, after);
         QFETCH(QString, count);
 
         QPointer<EditAction> editor = editFile(4, before);
         QVERIFY(editor);
-        if (!caption.isNull())
-            editor->txtActionButton->setText(caption);
+        const QString caption
+            = QString::fromStdU16String(DecodeSingleByte(before.split('\r').first().toStdString()));
+        QCOMPARE(editor->txtActionButton->text(), caption);
+        if (!shown.isNull())
+            QCOMPARE(BoxText(editor->txtEntries), shown);
         if (!entries.isNull())
             editor->txtEntries->setPlainText(entries);
         clickOk(editor, 0);
 
-        QVERIFY(m_program->takeErrors().isEmpty());
         QCOMPARE(file(4), after);
         QCOMPARE(ActionEntryCounts[4], count);
-        QCOMPARE(m_die->cmdAction[4]->text(), ActionEntries[4][0]);
-        QCOMPARE(ActionEntries[4][0],
-                 QString::fromStdU16String(
-                     DecodeSingleByte(after.left(after.indexOf('\r')).toStdString())));
-        QVERIFY(!openEditor());
+        QCOMPARE(m_die->cmdAction[4]->text(), caption);
         QTRY_VERIFY(!editor);
     }
 
-    void typedEntryIsDrawnNext()
+    // Cancel and the close box write nothing, and the closed editor is not shown again. A refused
+    // save reports the error, and the editor stays open with the user's text. Either way the file's
+    // place, the tables and the button stay as they were.
+    void nothingSaved_data()
     {
-        EditAction *editor = editFile(0, Tavern);
-        QTest::mouseClick(editor->txtEntries->viewport(), Qt::LeftButton);
-        QTest::keyClick(editor->txtEntries, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClick(editor->txtEntries, Qt::Key_Return);
-        QTest::keyClicks(editor->txtEntries, QStringLiteral("A ghost"));
-        QTest::keyClick(editor->txtEntries, Qt::Key_Escape);
-        QTest::keyClick(editor, Qt::Key_Escape);
-        QCOMPARE(openEditor(), editor);
-        clickOk(editor, 0);
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QString>("message");
 
-        QCOMPARE(file(0), Tavern + "A ghost\r\n");
-        ScriptedRandom script {LargestBelowOne};
-        QTest::mouseClick(m_die->cmdAction[0], Qt::LeftButton);
-        QCOMPARE(BoxText(m_die->txtInfo), QStringLiteral("A ghost"));
+        QTest::newRow("Cancel") << int(Cancel) << "";
+        QTest::newRow("close box") << int(CloseBox) << "";
+        QTest::newRow("a folder where the file goes")
+            << int(FolderInPlace) << "Path/File access error";
+        QTest::newRow("unencodable character") << int(Unencodable) << "U+2603";
     }
 
-    void closingWritesNothing_data()
+    void nothingSaved()
     {
-        QTest::addColumn<bool>("closeBox");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("close box") << true;
-    }
+        QFETCH(int, how);
+        QFETCH(QString, message);
 
-    void closingWritesNothing()
-    {
-        QFETCH(bool, closeBox);
         QPointer<EditAction> editor = editFile(0, Tavern);
-        editor->txtActionButton->setText(QStringLiteral("Changed"));
-        editor->txtEntries->setPlainText(QStringLiteral("Changed"));
-        if (closeBox)
+        QVERIFY(editor);
+        const QString entries = how == Unencodable ? u"Snow \u2603"_s : u"Changed"_s;
+        editor->txtActionButton->setText(u"Changed"_s);
+        editor->txtEntries->setPlainText(entries);
+        QDir folder(m_program->path({}));
+        if (how == FolderInPlace)
+            QVERIFY(folder.remove(fileName(0)) && folder.mkdir(fileName(0)));
+        const QStringList filesBefore = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        if (how == CloseBox)
             editor->close();
         else
-            clickOk(editor, 1);
-        QVERIFY(!openEditor());
-        QTRY_VERIFY(!editor);
-        QCOMPARE(file(0), Tavern);
-        QCOMPARE(m_die->cmdAction[0]->text(), QStringLiteral("Tavern"));
-        QCOMPARE(ActionEntries[0][1], QStringLiteral("A brawl breaks out"));
-    }
+            clickOk(editor, how == Cancel ? 1 : 0);
 
-    void failedSave_data()
-    {
-        QTest::addColumn<bool>("removeFolder");
-        QTest::newRow("a folder where Action1.txt should be") << false;
-        QTest::newRow("the program folder was removed") << true;
-    }
-
-    void failedSave()
-    {
-        QFETCH(bool, removeFolder);
-        EditAction *editor = editFile(0, Tavern);
-        editor->txtEntries->setPlainText(QStringLiteral("Kept"));
-        const QString path = m_program->path(fileName(0));
-        QDir folder = QFileInfo(path).dir();
-        if (removeFolder) {
-            QVERIFY(folder.removeRecursively());
+        if (message.isEmpty()) {
+            // F7 before the closed editor's deferred deletion shows a new one.
+            QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!editor);
+            QVERIFY(openEditor());
         } else {
-            QVERIFY(QFile::remove(path));
-            QVERIFY(folder.mkdir(fileName(0)));
+            const QStringList errors = m_program->takeErrors();
+            QCOMPARE(errors.size(), 1);
+            QVERIFY2(errors[0].contains(message) && errors[0].contains(fileName(0)),
+                     qPrintable(errors[0]));
+            QCOMPARE(openEditor(), editor);
+            QCOMPARE(BoxText(editor->txtEntries), entries);
         }
-        const QStringList filesBefore = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        clickOk(editor, 0);
-
-        const QStringList errors = m_program->takeErrors();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QStringLiteral("Path/File access error")),
-                 qPrintable(errors[0]));
-        QVERIFY2(errors[0].contains(fileName(0)), qPrintable(errors[0]));
-        compareUnsaved(editor, QByteArray(), QStringLiteral("Kept"));
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
-        if (removeFolder)
-            return;
-        // The text survived, so Ok works once the folder is gone.
-        QVERIFY(folder.rmdir(fileName(0)));
-        clickOk(editor, 0);
-        QCOMPARE(file(0), QByteArray("Tavern\r\nKept\r\n"));
+        QCOMPARE(file(0), how == FolderInPlace ? QByteArray() : Tavern);
+        QCOMPARE(m_die->cmdAction[0]->text(), u"Tavern"_s);
+        QCOMPARE(ActionEntryCounts[0], u"2"_s);
     }
 
-    void unencodableCharacter()
+    void f7Keys_data()
     {
-        EditAction *editor = editFile(0, Tavern);
-        editor->txtEntries->setPlainText(QStringLiteral("Snow \u2603"));
-        clickOk(editor, 0);
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
 
-        const QStringList errors = m_program->takeErrors();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QStringLiteral("U+2603")), qPrintable(errors[0]));
-        compareUnsaved(editor, Tavern, QStringLiteral("Snow \u2603"));
+        QTest::newRow("F7") << int(Qt::Key_F7) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F7") << int(Qt::Key_F7) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+F7") << int(Qt::Key_F7) << int(Qt::ControlModifier);
+        QTest::newRow("Alt+F7") << int(Qt::Key_F7) << int(Qt::AltModifier);
+        QTest::newRow("F6") << int(Qt::Key_F6) << int(Qt::NoModifier);
+        QTest::newRow("F8") << int(Qt::Key_F8) << int(Qt::NoModifier);
     }
 
-    void f7RefillsTheOpenEditor()
+    // F7 with any shift state refills an open editor from another button; F6 and F8
+    // leave it alone.
+    void f7Keys()
     {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const bool refills = key == Qt::Key_F7;
+
         m_program->write(fileName(2), "Market\r\nFish\r\n");
         EditAction *editor = editFile(0, Tavern);
-        editor->txtEntries->setPlainText(QStringLiteral("unsaved"));
-        pressF7(2);
+        QVERIFY(editor);
+        editor->txtEntries->setPlainText(u"unsaved"_s);
+        QTest::keyClick(m_die->cmdAction[2], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(openEditor(), editor);
-        QCOMPARE(EditedActionIndex, std::int16_t {2});
-        QCOMPARE(editor->txtActionButton->text(), QStringLiteral("Market"));
-        QCOMPARE(BoxText(editor->txtEntries), QStringLiteral("Fish"));
-        editor->txtEntries->setPlainText(QStringLiteral("Bread"));
+        QCOMPARE(editor->txtActionButton->text(), refills ? u"Market"_s : u"Tavern"_s);
+        QCOMPARE(BoxText(editor->txtEntries), refills ? u"Fish"_s : u"unsaved"_s);
+        editor->txtEntries->setPlainText(u"Bread"_s);
         clickOk(editor, 0);
-        QCOMPARE(file(2), QByteArray("Market\r\nBread\r\n"));
-        QCOMPARE(file(0), Tavern);
-    }
-
-    void closedEditorIsNeverShownAgain()
-    {
-        QPointer<EditAction> closed = editFile(0, Tavern);
-        clickOk(closed, 1);
-        // F7 before the closed editor's deferred deletion has run.
-        pressF7(0);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!closed);
-        QVERIFY(openEditor());
+        QCOMPARE(file(2),
+                 refills ? QByteArray("Market\r\nBread\r\n") : QByteArray("Market\r\nFish\r\n"));
+        QCOMPARE(file(0), refills ? Tavern : QByteArray("Tavern\r\nBread\r\n"));
     }
 
     // Runs in the real event loop, which alone decides about the last window.
     void okAfterMainWindowClosedEndsTheProgram()
     {
         QPointer<EditAction> editor = editFile(1, Tavern);
-        editor->txtActionButton->setText(QStringLiteral("Inn"));
-        QVERIFY(QApplication::quitOnLastWindowClosed());
+        QVERIFY(editor);
+        editor->txtActionButton->setText(u"Inn"_s);
         QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
         bool editorKeptProgramRunning = false;
         QTimer::singleShot(0, editor, [&] {
@@ -463,19 +318,13 @@ private slots:
             editorKeptProgramRunning = lastWindowClosed.isEmpty() && openEditor() == editor;
             clickOk(editor, 0);
         });
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-        timeout.start(5000);
+        QTimer::singleShot(5000, &lastWindowClosed, [] { QCoreApplication::exit(1); });
 
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(editorKeptProgramRunning);
         QCOMPARE(lastWindowClosed.size(), 1);
-        QVERIFY(m_program->takeErrors().isEmpty());
         QCOMPARE(file(1), QByteArray("Inn\r\nA brawl breaks out\r\nA bard sings\r\n"));
-        QCOMPARE(m_die->cmdAction[1]->text(), QStringLiteral("Inn"));
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+        QCOMPARE(m_die->cmdAction[1]->text(), u"Inn"_s);
     }
 };
 

@@ -50,13 +50,6 @@ private:
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
 
-    void start()
-    {
-        QVERIFY(StartProgram());
-        m_die = MainWindow();
-        QVERIFY(m_die);
-        QVERIFY(QTest::qWaitForWindowExposed(m_die));
-    }
 
 private slots:
     void init() { m_program = std::make_unique<TestProgram>(); }
@@ -68,7 +61,7 @@ private slots:
 
     void startUpState()
     {
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         QCOMPARE(BoxText(m_die->txtInfo), QStringLiteral("Information Window\r\n"));
         QCOMPARE(m_die->txtProbeCount->text(), QStringLiteral("1000"));
         QVERIFY(m_die->txtDices->text().isEmpty());
@@ -84,7 +77,7 @@ private slots:
 
     void captionsAndGeometry()
     {
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         auto *step35 = m_die->findChild<QPushButton *>(QStringLiteral("cmdStep(34)"));
         QVERIFY(step35);
         QCOMPARE(step35->text(), QStringLiteral("35"));
@@ -109,7 +102,7 @@ private slots:
 
     void nothingMovesOnResize()
     {
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         const QRect before = m_die->cmdStep[57]->geometry();
         const QRect infoBefore = m_die->txtInfo->geometry();
         m_die->resize(1000, 800);
@@ -119,7 +112,7 @@ private slots:
 
     void tabOrder()
     {
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         QApplication::setActiveWindow(m_die);
         QVERIFY(QTest::qWaitForWindowActive(m_die));
         QStringList expected
@@ -229,7 +222,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, message);
 
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         ScriptedRandom script;
         for (const double u : draws)
             script.add(u);
@@ -247,7 +240,7 @@ private slots:
         QByteArray steps = stepsFile(200);
         steps.replace("5\r\nD5\r\n", "5\r\n\r\n");
         m_program->write(QStringLiteral("steps.txt"), steps);
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         m_die->txtDices->setText(QStringLiteral("old dice"));
         ScriptedRandom script {Face(8, 3)};
         QTest::mouseClick(m_die->cmdStep[4], Qt::LeftButton);
@@ -257,7 +250,7 @@ private slots:
 
     void overflowAbandonsTheRoll()
     {
-        start();
+        QVERIFY((m_die = m_program->startWindow()));
         m_die->txtErgebnis->setText(QStringLiteral("before"));
         SetBoxText(m_die->txtInfo, QStringLiteral("earlier message"));
         auto script = ScriptedRandom::repeating(Face(4, 4));

@@ -1,59 +1,43 @@
 // The distribution report (F7 on a step button) and the statistics report, driven
 // through the real main window with scripted and with real dice.
 #include "BoxText.h"
-#include "Die.h"
-#include "RandomSource.h"
 #include "ScriptedRandom.h"
-#include "Startup.h"
 #include "TestProgram.h"
 #include "frmText.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 
 using namespace MainBas;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::vector<double>)
 
 namespace {
-
-QStringList textLines(std::initializer_list<const char *> lines)
-{
-    QStringList list;
-    for (const char *line : lines)
-        list << QString::fromUtf8(line);
-    return list;
-}
-
-QString crlfLines(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
 
 QString viewerText()
 {
     return TextViewer() ? BoxText(TextViewer()->txtFeld) : QString();
 }
 
+// The viewer's title, visibility and text in one string, to compare them at once.
+QString viewerState()
+{
+    if (!TextViewer())
+        return u"no viewer"_s;
+    return TextViewer()->windowTitle()
+        + (TextViewer()->isVisible() ? u" (shown): "_s : u" (hidden): "_s) + viewerText();
+}
+
 // Every line of a report, each of which must end with CR LF.
 QStringList reportLines(const QString &report)
 {
-    if (!report.endsWith(QStringLiteral("\r\n")))
+    if (!report.endsWith(u"\r\n"_s))
         return {};
-    return report.chopped(2).split(QStringLiteral("\r\n"));
-}
-
-// Draws the first values in order, then one value for ever.
-void scriptThenRepeat(std::vector<double> first, double then)
-{
-    Random().setOverride([first = std::move(first), then, next = std::size_t {0}]() mutable {
-        return next < first.size() ? first[next++] : then;
-    });
+    return report.chopped(2).split(u"\r\n"_s);
 }
 
 } // namespace
@@ -66,32 +50,35 @@ private:
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
 
-    void start()
+    void runReport(bool statistics, int stepIndex)
     {
-        QVERIFY(StartProgram());
-        m_die = MainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_die));
+        if (statistics)
+            QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+        else
+            QTest::keyClick(m_die->cmdStep[static_cast<std::size_t>(stepIndex)], Qt::Key_F7);
     }
 
-    void pressF7OnStep(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    // Exactly one error, an overflow, and the normal cursor back.
+    void expectOneOverflow()
     {
-        QTest::keyClick(m_die->cmdStep[static_cast<std::size_t>(index)], Qt::Key_F7, modifiers);
-    }
-
-    void openViewerWithStepTable()
-    {
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QVERIFY(TextViewer());
+        const QStringList errors = m_program->takeErrors();
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].contains(u"Overflow"_s), qPrintable(errors[0]));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
 private slots:
-    void init() { m_program = std::make_unique<TestProgram>(); }
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>();
+        QVERIFY((m_die = m_program->startWindow()));
+    }
+
     void cleanup()
     {
         Random().setOverride({});
         delete TextViewer();
         m_program.reset();
-        m_die = nullptr;
     }
 
     // ---- distribution report ----
@@ -101,28 +88,18 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("count");
         QTest::addColumn<std::vector<double>>("draws");
-        QTest::addColumn<QStringList>("report");
+        QTest::addColumn<QString>("report");
 
+        // The count text is shown trimmed with its letters; 2.5 rolls twice, divides by 2.5.
         QTest::newRow("step 3: a lone 4 never stands, its line shows 0")
-            << 2 << "2" << std::vector<double> {Face(4, 2), Face(4, 4), Face(4, 1)}
-            << textLines({"Distribution for step 3   (N=2 samples).", "Dice(s): D4", "",
-                          "Sum of rolls: 7", "Range: 2 to 5", "Mean: 3", "", "",
-                          "Distribution:", "", " 2 :    1", " 3 :    0", " 4 :    0", " 5 :    1"});
+            << 2 << u"  2.5 dice  "_s << std::vector<double> {Face(4, 2), Face(4, 4), Face(4, 1)}
+            << u"Distribution for step 3   (N=2.5 dice samples).\nDice(s): D4\n\nSum of rolls: 7\n"
+               "Range: 2 to 5\nMean: 2\n\n\nDistribution:\n\n 2 :    1\n 3 :    0\n 4 :    0\n"
+               " 5 :    1\n"_s;
         QTest::newRow("step 1: negative totals, mean cut down below zero")
-            << 0 << "3" << std::vector<double> {Face(4, 1), Face(4, 1), Face(4, 2)}
-            << textLines({"Distribution for step 1   (N=3 samples).", "Dice(s): D4-2", "",
-                          "Sum of rolls:-2", "Range:-1 to 0", "Mean:-1", "", "",
-                          "Distribution:", "", "-1 :    2", " 0 :    1"});
-        QTest::newRow("count text keeps its letters but loses its outer blanks")
-            << 2 << "  2 dice  " << std::vector<double> {Face(4, 3), Face(4, 3)}
-            << textLines({"Distribution for step 3   (N=2 dice samples).", "Dice(s): D4", "",
-                          "Sum of rolls: 6", "Range: 3 to 3", "Mean: 3", "", "",
-                          "Distribution:", "", " 3 :    2"});
-        QTest::newRow("count 2.5 rolls twice and divides by 2.5")
-            << 3 << "2.5" << std::vector<double> {Face(6, 5), Face(6, 5)}
-            << textLines({"Distribution for step 4   (N=2.5 samples).", "Dice(s): D6", "",
-                          "Sum of rolls: 10", "Range: 5 to 5", "Mean: 4", "", "",
-                          "Distribution:", "", " 5 :    2"});
+            << 0 << u"3"_s << std::vector<double> {Face(4, 1), Face(4, 1), Face(4, 2)}
+            << u"Distribution for step 1   (N=3 samples).\nDice(s): D4-2\n\nSum of rolls:-2\n"
+               "Range:-1 to 0\nMean:-1\n\n\nDistribution:\n\n-1 :    2\n 0 :    1\n"_s;
     }
 
     void distributionExact()
@@ -130,349 +107,211 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, count);
         QFETCH(std::vector<double>, draws);
-        QFETCH(QStringList, report);
-
-        start();
+        QFETCH(QString, report);
         ScriptedRandom script;
         for (const double u : draws)
             script.add(u);
         m_die->txtProbeCount->setText(count);
-        SetBoxText(m_die->txtInfo, QStringLiteral("untouched"));
-        pressF7OnStep(index);
+        SetBoxText(m_die->txtInfo, u"untouched"_s);
+        runReport(false, index);
 
-        QVERIFY(TextViewer());
-        QVERIFY(TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Step result distribution"));
-        QCOMPARE(viewerText(), crlfLines(report));
+        QCOMPARE(viewerState(),
+                 u"Step result distribution (shown): "_s + report.replace(u'\n', u"\r\n"_s));
         QCOMPARE(script.remaining(), std::size_t {0});
-        QCOMPARE(BoxText(m_die->txtInfo), QStringLiteral("untouched"));
-        QVERIFY(m_program->takeErrors().isEmpty());
+        QCOMPARE(BoxText(m_die->txtInfo), u"untouched"_s);
     }
 
     void distributionListsTotalsAbove600()
     {
-        start();
         ScriptedRandom script;
         for (int i = 0; i < 150; ++i)
             script.add(Face(4, 4));
         script.add(Face(4, 1)); // 150 fours and a 1: 601
         script.add(Face(4, 1));
-        m_die->txtProbeCount->setText(QStringLiteral("2"));
-        pressF7OnStep(2);
+        m_die->txtProbeCount->setText(u"2"_s);
+        runReport(false, 2);
 
-        QVERIFY(m_program->takeErrors().isEmpty());
         const QStringList lines = reportLines(viewerText());
         QCOMPARE(lines.size(), 10 + 601);
-        QCOMPARE(lines[3], QStringLiteral("Sum of rolls: 602"));
-        QCOMPARE(lines[4], QStringLiteral("Range: 1 to 601"));
-        QCOMPARE(lines[5], QStringLiteral("Mean: 301"));
-        QCOMPARE(lines[10], QStringLiteral(" 1 :    1"));
-        QCOMPARE(lines[10 + 599], QStringLiteral(" 600 :    0"));
-        QCOMPARE(lines.last(), QStringLiteral(" 601 :    1"));
+        QCOMPARE(lines[4], u"Range: 1 to 601"_s);
+        QCOMPARE(lines[10 + 599], u" 600 :    0"_s);
+        QCOMPARE(lines.last(), u" 601 :    1"_s);
     }
 
-    void distributionF7WithAnyShiftState_data()
-    {
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("F7") << Qt::KeyboardModifiers(Qt::NoModifier);
-        QTest::newRow("Shift+F7") << Qt::KeyboardModifiers(Qt::ShiftModifier);
-        QTest::newRow("Ctrl+F7") << Qt::KeyboardModifiers(Qt::ControlModifier);
-        QTest::newRow("Alt+F7") << Qt::KeyboardModifiers(Qt::AltModifier);
-    }
-
-    void distributionF7WithAnyShiftState()
-    {
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        start();
-        pressF7OnStep(56, modifiers);
-        QVERIFY(TextViewer());
-        QVERIFY(viewerText().startsWith(QStringLiteral(
-            "Distribution for step 57   (N=1000 samples).\r\nDice(s): 2D20+D12+3D10+2D8\r\n")));
-    }
-
-    void distributionIgnoresOtherKeysAndControls_data()
+    void distributionOnlyOnF7OnAStepButton_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key");
-        QTest::newRow("F6 on a step button") << "cmdStep(4)" << int(Qt::Key_F6);
-        QTest::newRow("F8 on a step button") << "cmdStep(4)" << int(Qt::Key_F8);
-        QTest::newRow("letter on a step button") << "cmdStep(4)" << int(Qt::Key_V);
-        QTest::newRow("F7 on a decision button") << "cmdDecision(4)" << int(Qt::Key_F7);
-        QTest::newRow("F7 on Statistics") << "cmdStatistic" << int(Qt::Key_F7);
-        QTest::newRow("F7 on the sample count") << "txtProbeCount" << int(Qt::Key_F7);
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("acts");
+        const QString step = u"cmdStep(56)"_s;
+        QTest::newRow("F7") << step << int(Qt::Key_F7) << int(Qt::NoModifier) << true;
+        QTest::newRow("Shift+F7") << step << int(Qt::Key_F7) << int(Qt::ShiftModifier) << true;
+        QTest::newRow("Ctrl+F7") << step << int(Qt::Key_F7) << int(Qt::ControlModifier) << true;
+        QTest::newRow("Alt+F7") << step << int(Qt::Key_F7) << int(Qt::AltModifier) << true;
+        QTest::newRow("F6 on a step button") << step << int(Qt::Key_F6) << 0 << false;
+        QTest::newRow("F7 on a decision button")
+            << u"cmdDecision(4)"_s << int(Qt::Key_F7) << 0 << false;
     }
 
-    void distributionIgnoresOtherKeysAndControls()
+    void distributionOnlyOnF7OnAStepButton()
     {
         QFETCH(QString, control);
         QFETCH(int, key);
-        start();
+        QFETCH(int, modifiers);
+        QFETCH(bool, acts);
         auto *widget = m_die->findChild<QWidget *>(control);
         QVERIFY(widget);
-        QTest::keyClick(widget, static_cast<Qt::Key>(key));
-        QVERIFY(!TextViewer());
-    }
-
-    void distributionNeedsMoreThanOneSample_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::newRow("1") << "1";
-        QTest::newRow("1.0") << "1.0";
-        QTest::newRow("0") << "0";
-        QTest::newRow("negative") << "-5";
-        QTest::newRow("empty") << "";
-        QTest::newRow("no leading number") << "many";
-    }
-
-    void distributionNeedsMoreThanOneSample()
-    {
-        QFETCH(QString, count);
-        start();
-        m_die->txtProbeCount->setText(count);
-        ScriptedRandom script; // any draw would fail the test
-        pressF7OnStep(11);
-        QVERIFY(!TextViewer());
-
-        openViewerWithStepTable();
-        const QString before = viewerText();
-        pressF7OnStep(11);
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Extended Earthdawn Step Table"));
-        QCOMPARE(viewerText(), before);
-        QCOMPARE(script.draws(), std::size_t {0});
-        QVERIFY(m_program->takeErrors().isEmpty());
+        m_die->txtProbeCount->setText(u"2"_s);
+        QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(
+            viewerText().startsWith(
+                u"Distribution for step 57   (N=2 samples).\r\nDice(s): 2D20+D12+3D10+2D8\r\n"_s),
+            acts);
     }
 
     // Two exploding d10: each averages 5.5 * 10 / 9, so the pair 110 / 9.
     void distributionOfManyRealRolls()
     {
-        start();
         const int samples = 20000;
         m_die->txtProbeCount->setText(QString::number(samples));
-        pressF7OnStep(11);
+        runReport(false, 11);
 
         const QStringList lines = reportLines(viewerText());
-        QVERIFY(lines.size() > 10);
-        const QRegularExpression listing(QStringLiteral("^ (\\d+) :    (\\d+)$"));
+        const QRegularExpression listing(u"^ (\\d+) :    (\\d+)$"_s);
         qint64 counted = 0;
         qint64 sum = 0;
-        int expectedTotal = 2;
         for (const QString &line : lines.mid(10)) {
             const QRegularExpressionMatch match = listing.match(line);
             QVERIFY2(match.hasMatch(), qPrintable(line));
-            QCOMPARE(match.captured(1).toInt(), expectedTotal++);
             counted += match.captured(2).toLongLong();
             sum += match.captured(1).toLongLong() * match.captured(2).toLongLong();
         }
         QCOMPARE(counted, qint64 {samples});
-        QCOMPARE(lines[3], QStringLiteral("Sum of rolls: %1").arg(sum));
-        QCOMPARE(lines[4], QStringLiteral("Range: 2 to %1").arg(expectedTotal - 1));
-        QCOMPARE(lines[5], QStringLiteral("Mean: 12"));
+        QCOMPARE(lines[3], u"Sum of rolls: %1"_s.arg(sum));
+        QCOMPARE(lines[5], u"Mean: 12"_s);
         // Standard error of the mean is about 0.044; allow more than four of them.
         QVERIFY2(qAbs(double(sum) / samples - 110.0 / 9) < 0.2, qPrintable(lines[3]));
     }
 
-    void distributionOverflowLeavesViewerAlone()
-    {
-        start();
-        openViewerWithStepTable();
-        const QString before = viewerText();
-        m_die->txtProbeCount->setText(QStringLiteral("2"));
-        auto script = ScriptedRandom::repeating(Face(4, 4));
-        pressF7OnStep(2);
+    // ---- both reports ----
 
-        const QStringList errors = m_program->takeErrors();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QStringLiteral("Overflow")), qPrintable(errors[0]));
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Extended Earthdawn Step Table"));
-        QCOMPARE(viewerText(), before);
-        QVERIFY(!QApplication::overrideCursor());
+    // Too few samples roll nothing: statistics shows the viewer as it is, the
+    // distribution report leaves it alone.
+    void tooFewSamplesRollNothing_data()
+    {
+        QTest::addColumn<bool>("statistics");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("distribution: 1") << false << u"1"_s;
+        QTest::newRow("distribution: no leading number") << false << u"many"_s;
+        QTest::newRow("statistics: 2") << true << u"2"_s;
+        QTest::newRow("statistics: no leading number") << true << u"lots"_s;
+    }
+
+    void tooFewSamplesRollNothing()
+    {
+        QFETCH(bool, statistics);
+        QFETCH(QString, count);
+        m_die->txtProbeCount->setText(count);
+        SetViewerTitle(u"Earlier"_s);
+        SetViewerText(u"earlier text\r\n"_s);
+        ScriptedRandom script; // any draw would fail the test
+        runReport(statistics, 11);
+        QCOMPARE(viewerState(),
+                 (statistics ? u"Earlier (shown): "_s : u"Earlier (hidden): "_s)
+                     + u"earlier text\r\n"_s);
+        QCOMPARE(script.draws(), std::size_t {0});
+        QVERIFY(m_program->takeErrors().isEmpty());
+    }
+
+    void overflowLeavesTheViewerAlone_data()
+    {
+        QTest::addColumn<bool>("statistics");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<bool>("explode");
+        const QString huge(400, u'9');
+        QTest::newRow("distribution: a d4 exploding for ever") << false << u"2"_s << true;
+        QTest::newRow("distribution: count beyond a double") << false << huge << false;
+        QTest::newRow("statistics: count beyond a double") << true << huge << false;
+    }
+
+    void overflowLeavesTheViewerAlone()
+    {
+        QFETCH(bool, statistics);
+        QFETCH(QString, count);
+        QFETCH(bool, explode);
+        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        const QString before = viewerState();
+        m_die->txtProbeCount->setText(count);
+        // Without explosions any draw fails the test.
+        ScriptedRandom script = explode ? ScriptedRandom::repeating(Face(4, 4)) : ScriptedRandom();
+        runReport(statistics, 2);
+
+        expectOneOverflow();
+        QCOMPARE(viewerState(), before);
+        QCOMPARE(script.draws() > 0, explode);
     }
 
     // ---- statistics report ----
 
-    void statisticsStructure_data()
+    void statisticsOverflowKeepsTheReportSoFar()
     {
-        QTest::addColumn<QString>("count");
-        QTest::newRow("3 samples") << "3";
-        QTest::newRow("default 1000 samples") << "1000";
+        m_die->txtProbeCount->setText(u"3"_s);
+        // Step 1 rolls three 1s; step 2's d4 then explodes until the total overflows.
+        int cursorWhileRolling = -1;
+        Random().setOverride([&cursorWhileRolling, draws = 0]() mutable {
+            if (const QCursor *cursor = QApplication::overrideCursor())
+                cursorWhileRolling = cursor->shape();
+            return ++draws <= 3 ? Face(4, 1) : Face(4, 4);
+        });
+        runReport(true, 0);
+        QCOMPARE(cursorWhileRolling, int(Qt::WaitCursor));
+        expectOneOverflow();
+        QCOMPARE(viewerState(),
+                 u"Step Statistics (hidden): Step Statistics / Number of Samples N =3\r\n\r\n"
+                 "Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 1     "
+                 "\\  Fumbles: 3\r\n"_s);
     }
 
-    void statisticsStructure()
+    void statisticsStructureWithRealRolls()
     {
-        QFETCH(QString, count);
-        start();
-        m_die->txtProbeCount->setText(count);
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-
-        QVERIFY(TextViewer() && TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Step Statistics"));
+        runReport(true, 0); // the default 1000 samples
+        QVERIFY(viewerState().startsWith(u"Step Statistics (shown): "_s));
         const QStringList lines = reportLines(viewerText());
         QCOMPARE(lines.size(), 102);
-        QCOMPARE(lines[0], QStringLiteral("Step Statistics / Number of Samples N =") + count);
-        QCOMPARE(lines[1], QString());
-        const QRegularExpression stepLine(QStringLiteral(
-            "^Step:  (\\d+)   Mean:(-\\d+| \\d+)     \\\\  Range: \\((-1| \\d+) -(-1| \\d+)\\)"
-            "     \\\\  Mean Rolls: (\\d+)     \\\\  Fumbles: (\\d+)$"));
+        QCOMPARE(lines[0], u"Step Statistics / Number of Samples N =1000"_s);
+        const QRegularExpression stepLine(
+            u"^Step:  (\\d+)   Mean:(-\\d+| \\d+)     \\\\  Range: \\((-1| \\d+) -(-1| \\d+)\\)"
+            "     \\\\  Mean Rolls: (\\d+)     \\\\  Fumbles: (\\d+)$"_s);
         for (int step = 1; step <= 100; ++step) {
             const QRegularExpressionMatch match = stepLine.match(lines[step + 1]);
             QVERIFY2(match.hasMatch(), qPrintable(lines[step + 1]));
             QCOMPARE(match.captured(1).toInt(), step);
             QVERIFY(match.captured(3).trimmed().toInt() <= match.captured(4).trimmed().toInt());
             QVERIFY(match.captured(5).toInt() >= 1);
-            QVERIFY(match.captured(6).toInt() <= count.toInt());
+            QVERIFY(match.captured(6).toInt() <= 1000);
         }
     }
 
-    // Every die showing 1: each step's total is its number of dice less its subtraction.
-    void statisticsExactLinesWithAllOnes()
-    {
-        start();
-        m_die->txtProbeCount->setText(QStringLiteral("3"));
-        auto script = ScriptedRandom::repeating(Face(20, 1));
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-
-        const QStringList lines = reportLines(viewerText());
-        QCOMPARE(lines.size(), 102);
-        QCOMPARE(lines[2],
-                 QStringLiteral("Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 1  "
-                                "   \\  Fumbles: 3"));
-        QCOMPARE(lines[3],
-                 QStringLiteral("Step:  2   Mean: 0     \\  Range: ( 0 - 0)     \\  Mean Rolls: 1  "
-                                "   \\  Fumbles: 3"));
-        QCOMPARE(lines[14],
-                 QStringLiteral("Step:  13   Mean: 2     \\  Range: ( 2 - 2)     \\  Mean Rolls: 2 "
-                                "    \\  Fumbles: 3"));
-        QCOMPARE(lines[101],
-                 QStringLiteral("Step:  100   Mean: 14     \\  Range: ( 14 - 14)     \\  Mean "
-                                "Rolls: 14     \\  Fumbles: 3"));
-    }
-
-    void statisticsFractionalCountInTheUsersLocale()
+    // Every die showing 1, two samples: both means divide by 2.5 and are cut down;
+    // N is written with the decimal separator of the user's locale.
+    void statisticsFractionalCountWithAllOnes()
     {
         const QLocale saved;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        start();
-        m_die->txtProbeCount->setText(QStringLiteral("2.5"));
+        m_die->txtProbeCount->setText(u"2.5"_s);
         auto script = ScriptedRandom::repeating(Face(20, 1));
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+        runReport(true, 0);
         QLocale::setDefault(saved);
 
         const QStringList lines = reportLines(viewerText());
-        QCOMPARE(lines.size(), 102);
-        QCOMPARE(lines[0], QStringLiteral("Step Statistics / Number of Samples N =2,5"));
-        // Two samples of step 1, each -1 from one roll; both means divide by 2.5.
-        QCOMPARE(lines[2],
-                 QStringLiteral("Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 0  "
-                                "   \\  Fumbles: 2"));
-    }
-
-    void statisticsTwoOrLessShowsViewerAsItIs_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::newRow("2") << "2";
-        QTest::newRow("1") << "1";
-        QTest::newRow("0") << "0";
-        QTest::newRow("empty") << "";
-        QTest::newRow("no leading number") << "lots";
-    }
-
-    void statisticsTwoOrLessShowsViewerAsItIs()
-    {
-        QFETCH(QString, count);
-        start();
-        m_die->txtProbeCount->setText(count);
-        ScriptedRandom script; // any draw would fail the test
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        QVERIFY(TextViewer() && TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Textfeld"));
-        QCOMPARE(viewerText(), QStringLiteral("Text1"));
-
-        SetViewerTitle(QStringLiteral("Earlier"));
-        SetViewerText(QStringLiteral("earlier text\r\n"));
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Earlier"));
-        QCOMPARE(viewerText(), QStringLiteral("earlier text\r\n"));
-        QCOMPARE(script.draws(), std::size_t {0});
-    }
-
-    void statisticsOverflowKeepsTheReportSoFar()
-    {
-        start();
-        m_die->txtProbeCount->setText(QStringLiteral("3"));
-        // Step 1 rolls three 1s; step 2's d4 then explodes until the total overflows.
-        scriptThenRepeat({Face(4, 1), Face(4, 1), Face(4, 1)}, Face(4, 4));
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-
-        const QStringList errors = m_program->takeErrors();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QStringLiteral("Overflow")), qPrintable(errors[0]));
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(TextViewer());
-        QVERIFY(!TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Step Statistics"));
-        const QString soFar = crlfLines(textLines({"Step Statistics / Number of Samples N =3", "",
-                                                   "Step:  1   Mean:-1     \\  Range: (-1 --1)     "
-                                                   "\\  Mean Rolls: 1     \\  Fumbles: 3"}));
-        QCOMPARE(viewerText(), soFar);
-
-        // The program carries on: a report-less click shows what the viewer holds.
-        m_die->txtProbeCount->setText(QStringLiteral("2"));
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        QVERIFY(TextViewer()->isVisible());
-        QCOMPARE(viewerText(), soFar);
-    }
-
-    // ---- both ----
-
-    void countTooLargeForADoubleIsAnOverflow_data()
-    {
-        QTest::addColumn<bool>("statistics");
-        QTest::newRow("distribution") << false;
-        QTest::newRow("statistics") << true;
-    }
-
-    void countTooLargeForADoubleIsAnOverflow()
-    {
-        QFETCH(bool, statistics);
-        start();
-        m_die->txtProbeCount->setText(QString(400, QLatin1Char('9')));
-        ScriptedRandom script; // any draw would fail the test
-        if (statistics)
-            QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        else
-            pressF7OnStep(20);
-
-        const QStringList errors = m_program->takeErrors();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QStringLiteral("Overflow")), qPrintable(errors[0]));
-        QVERIFY(!TextViewer());
-    }
-
-    void reportsShowTheBusyCursorWhileRolling_data()
-    {
-        QTest::addColumn<bool>("statistics");
-        QTest::newRow("distribution") << false;
-        QTest::newRow("statistics") << true;
-    }
-
-    void reportsShowTheBusyCursorWhileRolling()
-    {
-        QFETCH(bool, statistics);
-        start();
-        m_die->txtProbeCount->setText(QStringLiteral("3"));
-        int shapeWhileRolling = -1;
-        Random().setOverride([&shapeWhileRolling] {
-            if (const QCursor *cursor = QApplication::overrideCursor())
-                shapeWhileRolling = cursor->shape();
-            return Face(20, 2);
-        });
-        if (statistics)
-            QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        else
-            pressF7OnStep(20);
-        QCOMPARE(shapeWhileRolling, int(Qt::WaitCursor));
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(m_program->takeErrors().isEmpty());
+        QCOMPARE(lines.value(0), u"Step Statistics / Number of Samples N =2,5"_s);
+        QCOMPARE(lines.value(2),
+                 u"Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 0     "
+                 "\\  Fumbles: 2"_s);
+        QCOMPARE(lines.value(101),
+                 u"Step:  100   Mean: 11     \\  Range: ( 14 - 14)     \\  Mean Rolls: "
+                 "11     \\  Fumbles: 2"_s);
     }
 };
 

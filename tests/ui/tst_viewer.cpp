@@ -1,9 +1,6 @@
 // The text viewer and the commands around it: its life cycle, the step table, Help,
 // About, Exit, and how the program ends while a viewer is open.
 #include "BoxText.h"
-#include "Die.h"
-#include "ScriptedRandom.h"
-#include "Startup.h"
 #include "TestProgram.h"
 #include "frmText.h"
 
@@ -13,29 +10,23 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
 
 using namespace MainBas;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-QString viewerText()
+// The viewer's title, visibility and text in one string, to compare them at once.
+QString viewerState()
 {
-    return TextViewer() ? BoxText(TextViewer()->txtFeld) : QString();
-}
-
-// A steps.txt whose descriptions read "D<step>", except an empty one for step 5.
-QByteArray stepsFile()
-{
-    QByteArray bytes;
-    for (int step = 1; step <= 100; ++step)
-        bytes += QByteArray::number(step) + "\r\n"
-            + (step == 5 ? QByteArray() : "D" + QByteArray::number(step)) + "\r\n";
-    return bytes;
+    if (!TextViewer())
+        return u"no viewer"_s;
+    return TextViewer()->windowTitle()
+        + (TextViewer()->isVisible() ? u" (shown): "_s : u" (hidden): "_s)
+        + BoxText(TextViewer()->txtFeld);
 }
 
 // Runs the application's event loop as the program does, with the first steps queued;
@@ -43,23 +34,16 @@ QByteArray stepsFile()
 int runEventLoop(const std::function<void()> &firstSteps)
 {
     QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    QObject::connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
     watchdog.start(10000);
-    QTimer kickOff;
-    kickOff.setSingleShot(true);
-    QObject::connect(&kickOff, &QTimer::timeout, firstSteps);
-    kickOff.start(0);
+    QTimer::singleShot(0, qApp, firstSteps);
     return QApplication::exec();
 }
 
 // A window that objects to being closed, as an editor asking to save would.
-class ObjectingWindow : public QWidget
+struct ObjectingWindow : QWidget
 {
-public:
     int closeRequests = 0;
-
-protected:
     void closeEvent(QCloseEvent *event) override
     {
         ++closeRequests;
@@ -77,11 +61,13 @@ private:
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
 
-    void start()
+    // Starts the program and shows the step table in the viewer.
+    frmText *startWithStepTable()
     {
-        QVERIFY(StartProgram());
-        m_die = MainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_die));
+        if (!(m_die = m_program->startWindow()))
+            return nullptr;
+        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        return QTest::qWaitForWindowExposed(TextViewer()) ? TextViewer() : nullptr;
     }
 
 private slots:
@@ -90,46 +76,20 @@ private slots:
     {
         delete TextViewer();
         m_program.reset();
-        m_die = nullptr;
     }
 
     // ---- the viewer ----
 
-    void absentUntilUsedThenCreatedHidden()
-    {
-        QVERIFY(!TextViewer());
-        SetViewerText(QStringLiteral("first\r\nsecond"));
-        QVERIFY(TextViewer());
-        QVERIFY(!TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Textfeld"));
-        QCOMPARE(TextViewer()->txtFeld->toPlainText(), QStringLiteral("first\nsecond"));
-        delete TextViewer();
-
-        SetViewerTitle(QStringLiteral("A title"));
-        QCOMPARE(viewerText(), QStringLiteral("Text1"));
-        QVERIFY(!TextViewer()->isVisible());
-    }
-
+    // Each text replaces the whole of the last, whatever the user typed, leaving the
+    // cursor where it was and nothing to undo.
     void textIsReplacedWhole_data()
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("second");
-        QTest::newRow("grows by a line") << "a\r\n"
-                                         << ""
-                                         << "a\r\nb\r\n";
-        QTest::newRow("shrinks") << "a\r\nb\r\n"
-                                 << ""
-                                 << "a\r\n";
-        QTest::newRow("differs") << "a\r\n"
-                                 << ""
-                                 << "b\r\n";
-        QTest::newRow("stays the same") << "a\r\n"
-                                        << ""
-                                        << "a\r\n";
-        QTest::newRow("user typed into it") << "a\r\n"
-                                            << "x"
-                                            << "a\r\nb\r\n";
+        QTest::newRow("grows by a line") << u"a\r\n"_s << QString() << u"a\r\nb\r\n"_s;
+        QTest::newRow("shrinks") << u"a\r\nb\r\n"_s << QString() << u"a\r\n"_s;
+        QTest::newRow("user typed into it") << u"a\r\n"_s << u"x"_s << u"a\r\nb\r\n"_s;
     }
 
     void textIsReplacedWhole()
@@ -138,6 +98,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, second);
         SetViewerText(first);
+        QCOMPARE(viewerState(), u"Textfeld (hidden): "_s + first); // created hidden on first use
         QPlainTextEdit *box = TextViewer()->txtFeld;
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, typed);
@@ -149,146 +110,78 @@ private slots:
         QVERIFY(!box->document()->isUndoAvailable());
     }
 
-    void windowLayoutAndLook()
+    // One viewer, replaced in place by every command. OK and the close box destroy it,
+    // and the next use, even before the closed one is gone, starts from a fresh one.
+    void lifeCycle()
     {
-        start();
+        m_program->write(u"help.txt"_s, "Help line\r\n");
+        QPointer<frmText> viewer = startWithStepTable();
+        QVERIFY(viewer);
+        const QString table = viewerState();
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        frmText *viewer = TextViewer();
-        QVERIFY(QTest::qWaitForWindowExposed(viewer));
-        QCOMPARE(viewer->objectName(), QStringLiteral("frmText"));
-        QCOMPARE(viewer->txtFeld->objectName(), QStringLiteral("txtFeld"));
-        QCOMPARE(viewer->cmdOK->objectName(), QStringLiteral("cmdOK"));
-        QCOMPARE(viewer->size(), QSize(641, 522));
-        QCOMPARE(viewer->minimumSize(), viewer->maximumSize());
-        QCOMPARE(viewer->txtFeld->geometry(), QRect(8, 8, 625, 481));
-        QCOMPARE(viewer->cmdOK->geometry(), QRect(8, 496, 97, 25));
-        QCOMPARE(viewer->cmdOK->text(), QStringLiteral("OK"));
-        QVERIFY(!viewer->cmdOK->isDefault());
-        QVERIFY(!viewer->cmdOK->autoDefault());
+        QCOMPARE(TextViewer(), viewer.data());
+        QCOMPARE(viewerState(), table);
+        QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
+        QCOMPARE(TextViewer(), viewer.data());
+        QCOMPARE(viewerState(), u"Tessarion 1.0 - Help (shown): Help line\r\n"_s);
 
-        const Qt::WindowFlags flags = viewer->windowFlags();
-        QCOMPARE(viewer->windowType(), Qt::Dialog);
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(!viewer->parentWidget());
-        QVERIFY(viewer->testAttribute(Qt::WA_QuitOnClose));
-        QVERIFY(!viewer->windowIcon().isNull());
-        QCOMPARE(viewer->font().pointSizeF(), 8.0);
+        m_die->txtProbeCount->setText(u"2"_s); // Statistics skips its report, shows the viewer
+        QTest::mouseClick(viewer->cmdOK, Qt::LeftButton);
+        QCOMPARE(viewerState(), u"no viewer"_s);
+        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+        QCOMPARE(viewerState(), u"Textfeld (shown): Text1"_s);
+        QTRY_VERIFY(!viewer);
 
-        QVERIFY(!viewer->txtFeld->isReadOnly());
-        QCOMPARE(viewer->txtFeld->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(viewer->txtFeld->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        viewer = TextViewer();
+        viewer->close(); // as the close box does
+        QCOMPARE(viewerState(), u"no viewer"_s);
+        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+        QCOMPARE(viewerState(), u"Textfeld (shown): Text1"_s);
+        QTRY_VERIFY(!viewer);
     }
 
-    void keysMoveFocusButNeverClose()
+    // The text box has the focus first, OK second; neither Enter nor Escape closes it.
+    void keysNeverCloseTheViewer()
     {
-        start();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        frmText *viewer = TextViewer();
+        frmText *viewer = startWithStepTable();
+        QVERIFY(viewer);
         QApplication::setActiveWindow(viewer);
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         QCOMPARE(QApplication::focusWidget(), viewer->txtFeld);
-        const QString text = viewerText();
-
         QTest::keyClick(viewer->txtFeld, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), viewer->cmdOK);
-        QCOMPARE(viewerText(), text);
         QTest::keyClick(viewer->cmdOK, Qt::Key_Return);
         QTest::keyClick(viewer->cmdOK, Qt::Key_Escape);
         QTest::keyClick(viewer->txtFeld, Qt::Key_Escape);
         QTest::qWait(20);
-        QCOMPARE(TextViewer(), viewer);
-        QVERIFY(viewer->isVisible());
-    }
-
-    void closingDestroysAndNextUseStartsAfresh_data()
-    {
-        QTest::addColumn<bool>("byOk");
-        QTest::newRow("OK button") << true;
-        QTest::newRow("close box") << false;
-    }
-
-    void closingDestroysAndNextUseStartsAfresh()
-    {
-        QFETCH(bool, byOk);
-        start();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QPointer<frmText> first = TextViewer();
-        QVERIFY(QTest::qWaitForWindowExposed(first));
-        if (byOk)
-            QTest::mouseClick(first->cmdOK, Qt::LeftButton);
-        else
-            first->close();
-        QTRY_VERIFY(!first);
-        QVERIFY(!TextViewer());
-
-        // A statistics click that skips its report shows a brand-new viewer.
-        m_die->txtProbeCount->setText(QStringLiteral("2"));
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        QVERIFY(TextViewer() && TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Textfeld"));
-        QCOMPARE(viewerText(), QStringLiteral("Text1"));
-    }
-
-    void oneViewerReplacedInPlace()
-    {
-        m_program->write(QStringLiteral("help.txt"), "Help line\r\n");
-        start();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QPointer<frmText> viewer = TextViewer();
-        const QString table = viewerText();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QCOMPARE(TextViewer(), viewer.data());
-        QCOMPARE(viewerText(), table);
-
-        QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
-        QCOMPARE(TextViewer(), viewer.data());
-        QCOMPARE(viewer->windowTitle(), QStringLiteral("Tessarion 1.0 - Help"));
-        QCOMPARE(viewerText(), QStringLiteral("Help line\r\n"));
-        int viewers = 0;
-        for (QWidget *window : QApplication::topLevelWidgets())
-            viewers += qobject_cast<frmText *>(window) ? 1 : 0;
-        QCOMPARE(viewers, 1);
+        QVERIFY(TextViewer() == viewer && viewer->isVisible());
     }
 
     // ---- how the program ends ----
 
     void programLivesUntilTheViewerCloses()
     {
-        start();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(TextViewer()));
-        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QVERIFY(startWithStepTable());
         bool runningAfterMainClosed = false;
-        QTimer later;
-        later.setSingleShot(true);
-        connect(&later, &QTimer::timeout, this, [&] {
-            runningAfterMainClosed
-                = lastClosed.isEmpty() && TextViewer() && TextViewer()->isVisible();
-            QTest::mouseClick(TextViewer()->cmdOK, Qt::LeftButton);
-        });
-
+        QObject later; // ends the check below with this test
         const int exitCode = runEventLoop([&] {
             m_die->close();
-            later.start(100);
+            QTimer::singleShot(100, &later, [&] {
+                runningAfterMainClosed = TextViewer() && TextViewer()->isVisible();
+                QTest::mouseClick(TextViewer()->cmdOK, Qt::LeftButton);
+            });
         });
         QVERIFY(runningAfterMainClosed);
-        QCOMPARE(lastClosed.size(), 1);
         QCOMPARE(exitCode, 0);
     }
 
     void exitClosesEveryWindowWithoutAsking()
     {
-        start();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QPointer<frmText> viewer = TextViewer();
+        QPointer<frmText> viewer = startWithStepTable();
+        QVERIFY(viewer);
         ObjectingWindow other;
         other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-
-        const int exitCode
-            = runEventLoop([&] { QTest::mouseClick(m_die->cmdExit, Qt::LeftButton); });
-        QCOMPARE(exitCode, 0);
+        QCOMPARE(runEventLoop([&] { QTest::mouseClick(m_die->cmdExit, Qt::LeftButton); }), 0);
         QVERIFY(!viewer);
         QVERIFY(!m_die->isVisible());
         QVERIFY(!other.isVisible());
@@ -299,109 +192,80 @@ private slots:
 
     void stepTable()
     {
-        m_program->write(QStringLiteral("steps.txt"), stepsFile());
-        start();
-        SetBoxText(m_die->txtInfo, QStringLiteral("kept"));
+        QByteArray steps; // descriptions "D<step>", but an empty one for step 5
+        for (int step = 1; step <= 100; ++step)
+            steps += QByteArray::number(step)
+                + (step == 5 ? "\r\n\r\n" : "\r\nD" + QByteArray::number(step) + "\r\n");
+        m_program->write(u"steps.txt"_s, steps);
+        QVERIFY((m_die = m_program->startWindow()));
+        SetBoxText(m_die->txtInfo, u"kept"_s);
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
 
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Extended Earthdawn Step Table"));
-        QVERIFY(TextViewer()->isVisible());
-        const QString text = viewerText();
-        QVERIFY(text.endsWith(QStringLiteral("\r\n")));
-        const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 104);
-        QCOMPARE(lines[0], QStringLiteral("Extended Earthdawn Step Table"));
-        QCOMPARE(lines[1], QString());
-        QCOMPARE(lines[2], QStringLiteral("Step   Dices"));
-        QCOMPARE(lines[3], QString());
-        QCOMPARE(lines[4], QStringLiteral("1         D1"));
-        QCOMPARE(lines[8], QStringLiteral("5         "));
-        QCOMPARE(lines[13], QStringLiteral("10        D10"));
-        QCOMPARE(lines[103], QStringLiteral("100       D100"));
-        QCOMPARE(BoxText(m_die->txtInfo), QStringLiteral("kept"));
+        const QStringList lines = viewerState().split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 104 + 1);
+        QCOMPARE(lines.mid(0, 5).join(u'|'),
+                 u"Extended Earthdawn Step Table (shown): Extended Earthdawn Step Table||"
+                 "Step   Dices||1         D1"_s);
+        QCOMPARE(lines[8], u"5         "_s);
+        QCOMPARE(lines[13], u"10        D10"_s);
+        QCOMPARE(lines[103], u"100       D100"_s);
+        QCOMPARE(lines[104], QString()); // the last line ends, too
+        QCOMPARE(BoxText(m_die->txtInfo), u"kept"_s);
     }
 
     void help_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("file"); // null: none there; "/": a folder in its place
+        QTest::addColumn<QString>("viewer");
+        const QString title = u"Tessarion 1.0 - Help (shown): "_s;
         QTest::newRow("three lines, the last unended")
-            << QByteArray("a\r\nb\r\nc") << "a\r\nb\r\nc\r\n";
-        QTest::newRow("every line ended") << QByteArray("a\r\nb\r\n") << "a\r\nb\r\n";
-        QTest::newRow("empty file") << QByteArray("") << "";
-        QTest::newRow("a lone CR ends a line") << QByteArray("a\rb") << "a\r\nb\r\n";
-        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx") << "\r\n\r\nx\r\n";
+            << QByteArray("a\r\nb\r\nc") << title + u"a\r\nb\r\nc\r\n"_s;
+        QTest::newRow("empty file") << QByteArray("") << title;
         QTest::newRow("single-byte code page")
-            << QByteArray("caf\xe9 \x80 5") << QStringLiteral("café € 5\r\n");
+            << QByteArray("caf\xe9 \x80 5") << title + u"café € 5\r\n"_s;
+        QTest::newRow("missing") << QByteArray() << u"no viewer"_s;
+        QTest::newRow("a folder in its place") << QByteArray("/") << u"no viewer"_s;
     }
 
     void help()
     {
         QFETCH(QByteArray, file);
-        QFETCH(QString, shown);
-        m_program->write(QStringLiteral("help.txt"), file);
-        start();
+        QFETCH(QString, viewer);
+        m_program->remove(u"help.txt"_s);
+        if (file == "/")
+            QVERIFY(QDir().mkdir(m_program->path(u"help.txt"_s)));
+        else if (!file.isNull())
+            m_program->write(u"help.txt"_s, file);
+        QVERIFY((m_die = m_program->startWindow()));
         QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
 
-        QVERIFY(m_program->takeErrors().isEmpty());
-        QVERIFY(TextViewer() && TextViewer()->isVisible());
-        QCOMPARE(TextViewer()->windowTitle(), QStringLiteral("Tessarion 1.0 - Help"));
-        QCOMPARE(viewerText(), shown);
-        QCOMPARE(m_die->txtErgebnis->text(), QStringLiteral("Help"));
-        QCOMPARE(m_die->txtDices->text(), QStringLiteral("Tessarion 1.0"));
-        QCOMPARE(BoxText(m_die->txtInfo), QString());
-    }
-
-    void helpFileUnreadable_data()
-    {
-        QTest::addColumn<bool>("folderInItsPlace");
-        QTest::newRow("missing") << false;
-        QTest::newRow("a folder in its place") << true;
-    }
-
-    void helpFileUnreadable()
-    {
-        QFETCH(bool, folderInItsPlace);
-        m_program->remove(QStringLiteral("help.txt"));
-        if (folderInItsPlace)
-            QVERIFY(QDir().mkdir(m_program->path(QStringLiteral("help.txt"))));
-        start();
-        QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
-
-        const QStringList errors = m_program->takeErrors();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QStringLiteral("File not found")), qPrintable(errors[0]));
-        QVERIFY2(errors[0].contains(QStringLiteral("help.txt")), qPrintable(errors[0]));
-        QVERIFY(!TextViewer());
-        QCOMPARE(m_die->txtErgebnis->text(), QStringLiteral("Help"));
-        QCOMPARE(m_die->txtDices->text(), QStringLiteral("Tessarion 1.0"));
-        QCOMPARE(BoxText(m_die->txtInfo), QStringLiteral("Information Window\r\n"));
-
-        // The program carries on.
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        QVERIFY(TextViewer());
+        QCOMPARE(viewerState(), viewer);
+        QCOMPARE(m_die->txtErgebnis->text(), u"Help"_s);
+        QCOMPARE(m_die->txtDices->text(), u"Tessarion 1.0"_s);
+        const bool shown = TextViewer();
+        // A failed read leaves the information window as it was.
+        QCOMPARE(BoxText(m_die->txtInfo), shown ? QString() : u"Information Window\r\n"_s);
+        const QString errors = m_program->takeErrors().join(u'\n');
+        QVERIFY2(shown ? errors.isEmpty()
+                       : errors.contains(u"File not found"_s) && errors.contains(u"help.txt"_s),
+                 qPrintable(errors));
     }
 
     void aboutAfterAStepRoll()
     {
-        start();
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        const QString table = viewerText();
-        m_die->txtProbeCount->setText(QStringLiteral("77"));
-        {
-            ScriptedRandom script {Face(10, 3), Face(10, 4)};
-            QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
-        }
+        QVERIFY(startWithStepTable());
+        const QString table = viewerState();
+        m_die->txtProbeCount->setText(u"77"_s);
+        QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
         QTest::mouseClick(m_die->cmdAbout, Qt::LeftButton);
 
         QCOMPARE(BoxText(m_die->txtInfo),
-                 QStringLiteral(
-                     "Tessarion is written by the Tessarion project.\r\n"
-                     "Tessarion is freeware: you may use, copy and share it free of charge."));
-        QCOMPARE(m_die->txtErgebnis->text(), QStringLiteral("TESSARION"));
-        QCOMPARE(m_die->txtDices->text(), QStringLiteral("Version 1.0"));
-        QCOMPARE(m_die->txtProbeCount->text(), QStringLiteral("77"));
-        QCOMPARE(viewerText(), table);
+                 u"Tessarion is written by the Tessarion project.\r\n"
+                 "Tessarion is freeware: you may use, copy and share it free of charge."_s);
+        QCOMPARE(m_die->txtErgebnis->text(), u"TESSARION"_s);
+        QCOMPARE(m_die->txtDices->text(), u"Version 1.0"_s);
+        QCOMPARE(m_die->txtProbeCount->text(), u"77"_s);
+        QCOMPARE(viewerState(), table);
     }
 };
 
