@@ -3,9 +3,9 @@
 
 #include "BoxText.h"
 #include "Checked16.h"
+#include "CommandText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
-#include "NumberForms.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,8 +20,8 @@ void Die::cmdDecision_Click(int Index)
         // face is computed in double and held to the range, so even the largest draw
         // below 1 cannot give possibilities + 1.
         const std::int16_t result = DrawFace(possibilities);
-        const QString resultText = FromAscii(BlankSigned(result));
-        const QString possibilitiesText = FromAscii(BlankSigned(possibilities));
+        const QString resultText = BlankSignedText(result);
+        const QString possibilitiesText = BlankSignedText(possibilities);
         txtErgebnis->setText(resultText);
         txtDices->setText(QStringLiteral("Decision:") + possibilitiesText);
         SetBoxText(txtInfo,

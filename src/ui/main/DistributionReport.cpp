@@ -4,8 +4,8 @@
 #include "BusyCursor.h"
 #include "ButtonArrayKeys.h"
 #include "Checked16.h"
+#include "CommandText.h"
 #include "ErrorReporter.h"
-#include "ReportText.h"
 #include "SampleCount.h"
 #include "StepDescriptions.h"
 #include "StepRoller.h"
@@ -59,22 +59,10 @@ Distribution rollSamples(std::int16_t step, double samples)
     return result;
 }
 
-// Only blanks are trimmed from the typed count; whatever else was typed is shown.
-QString withoutOuterBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 QString heading(std::int16_t step, const QString &typedCount)
 {
     return QStringLiteral("Distribution for step") + BlankSignedText(step)
-        + QStringLiteral("   (N=") + withoutOuterBlanks(typedCount) + QStringLiteral(" samples).")
+        + QStringLiteral("   (N=") + WithoutOuterBlanks(typedCount) + QStringLiteral(" samples).")
         + CrLf + QStringLiteral("Dice(s): ") + StepDescriptions[static_cast<std::size_t>(step)]
         + CrLf + CrLf;
 }

@@ -5,10 +5,10 @@
 #include "Die.h"
 
 #include "BoxText.h"
+#include "CommandText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
 #include "LeadingNumber.h"
-#include "NumberForms.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,18 +20,6 @@ namespace MainBas {
 namespace {
 
 constexpr std::array<std::int16_t, 6> DieSizes = {4, 6, 8, 10, 12, 20};
-
-// Only blanks go; a tab around the list stays part of it.
-QString withoutOuterBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == QLatin1Char(' '))
-        ++first;
-    while (end > first && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(first, end - first);
-}
 
 } // namespace
 
@@ -45,10 +33,10 @@ void Die::cmdAddDice_Click(int Index)
         const std::int16_t sum = RoundToInt16(ReadLeadingNumber(ToU16(txtErgebnis->text())));
         // Wider than the sum, so the addition itself never overflows; a sum past 32767
         // is written and refused when the next die reads it back.
-        txtErgebnis->setText(FromAscii(BlankSigned(std::int32_t {sum} + rolled)));
+        txtErgebnis->setText(BlankSignedText(std::int32_t {sum} + rolled));
         const QString line = QStringLiteral("D") + sizeText + QStringLiteral(" added.");
         SetBoxText(txtInfo, BoxText(txtInfo) + QStringLiteral("\r\n") + line);
-        txtDices->setText(withoutOuterBlanks(txtDices->text()) + QStringLiteral("+D") + sizeText);
+        txtDices->setText(WithoutOuterBlanks(txtDices->text()) + QStringLiteral("+D") + sizeText);
     });
 }
 

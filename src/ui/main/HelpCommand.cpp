@@ -3,11 +3,11 @@
 
 #include "BoxText.h"
 #include "CodePage.h"
+#include "CommandText.h"
 #include "ErrorReporter.h"
 #include "FileAccess.h"
 #include "LineReader.h"
 #include "ProgramFolder.h"
-#include "ReportText.h"
 #include "WindowLook.h"
 #include "frmText.h"
 

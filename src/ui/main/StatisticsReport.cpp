@@ -3,9 +3,9 @@
 #include "Die.h"
 
 #include "BusyCursor.h"
+#include "CommandText.h"
 #include "ErrorReporter.h"
 #include "NumberForms.h"
-#include "ReportText.h"
 #include "SampleCount.h"
 #include "StepRoller.h"
 #include "frmText.h"

@@ -3,9 +3,9 @@
 
 #include "BoxText.h"
 #include "Checked16.h"
+#include "CommandText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
-#include "NumberForms.h"
 #include "StepDescriptions.h"
 #include "StepRoller.h"
 
@@ -19,9 +19,8 @@ namespace {
 QString stepRollMessage(std::int16_t step, std::int16_t total, std::int16_t rolls, bool fumble)
 {
     QString message = QStringLiteral("You rolled with step ") + QString::number(step)
-        + QStringLiteral(" an the result was") + FromAscii(BlankSigned(total))
-        + QStringLiteral(".\r\n(") + QString::number(rolls)
-        + QStringLiteral(") Dice(s) have been rolled.");
+        + QStringLiteral(" an the result was") + BlankSignedText(total) + QStringLiteral(".\r\n(")
+        + QString::number(rolls) + QStringLiteral(") Dice(s) have been rolled.");
     if (fumble)
         message += QStringLiteral("\r\n\r\nThis this an automatic failure (fumble).");
     return message;
@@ -36,7 +35,7 @@ void Die::cmdStep_Click(int Index)
         // The description shows before the roll, so it stays even if the roll fails.
         txtDices->setText(StepDescriptions[static_cast<std::size_t>(step)]);
         const std::int16_t total = RollStep(step);
-        txtErgebnis->setText(FromAscii(BlankSigned(total)));
+        txtErgebnis->setText(BlankSignedText(total));
         SetBoxText(txtInfo, stepRollMessage(step, total, RollCount, FumbleFlag != 0));
     });
 }

@@ -1,8 +1,8 @@
 // Step Table lists every step with its dice in the text viewer.
 #include "Die.h"
 
+#include "CommandText.h"
 #include "ErrorReporter.h"
-#include "ReportText.h"
 #include "StepDescriptions.h"
 #include "frmText.h"
 

@@ -1,0 +1,16 @@
+#include "CommandText.h"
+
+namespace MainBas {
+
+QString WithoutOuterBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == QLatin1Char(' '))
+        ++first;
+    while (end > first && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.mid(first, end - first);
+}
+
+} // namespace MainBas
