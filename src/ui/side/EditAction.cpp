@@ -3,6 +3,7 @@
 #include "ActionFiles.h"
 #include "BoxText.h"
 #include "ErrorReporter.h"
+#include "SideWindow.h"
 #include "Twips.h"
 #include "WindowLook.h"
 
@@ -80,19 +81,10 @@ QPointer<EditAction> &openEditor()
 } // namespace
 
 EditAction::EditAction()
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr, SideWindowFlags(Qt::Window))
 {
-    setObjectName(QStringLiteral("EditAction"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    // An editor left open after the main window closed keeps the program running,
-    // and closing it then ends the program: it has no parent window and counts as a
-    // window for quitting on the last close.
-    setAttribute(Qt::WA_QuitOnClose);
-    setWindowTitle(QStringLiteral("Edit Action Button"));
-    ApplyWindowLook(this);
-    setFixedSize(Px(ClientWidth), Px(ClientHeight));
+    SetUpSideWindow(this, QStringLiteral("EditAction"), QStringLiteral("Edit Action Button"),
+                    ClientWidth, ClientHeight);
 
     lblActionButton = createLabel(this, ActionButtonLabel);
     txtActionButton
@@ -136,12 +128,7 @@ void EditAction::saveEditedAction()
 
 EditAction *ActionEditor()
 {
-    QPointer<EditAction> &editor = openEditor();
-    // A closed editor lingers until its deferred deletion, without WA_DeleteOnClose;
-    // it must not be shown again, so the next opening gets a fresh one.
-    if (!editor || !editor->testAttribute(Qt::WA_DeleteOnClose))
-        editor = new EditAction;
-    return editor;
+    return OpenedWindow(openEditor());
 }
 
 } // namespace MainBas

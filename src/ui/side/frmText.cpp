@@ -1,6 +1,7 @@
 #include "frmText.h"
 
 #include "BoxText.h"
+#include "SideWindow.h"
 #include "Twips.h"
 #include "WindowLook.h"
 
@@ -25,30 +26,16 @@ QPointer<frmText> &sharedViewer()
 
 frmText *viewerCreatedOnDemand()
 {
-    QPointer<frmText> &viewer = sharedViewer();
-    // A closed viewer lingers until its deferred deletion, with WA_DeleteOnClose
-    // already cleared; it must not be reused, so the next use gets a fresh one.
-    if (!viewer || !viewer->testAttribute(Qt::WA_DeleteOnClose))
-        viewer = new frmText;
-    return viewer;
+    return OpenedWindow(sharedViewer());
 }
 
 } // namespace
 
 frmText::frmText()
-    : QWidget(nullptr,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr, SideWindowFlags(Qt::Dialog))
 {
-    setObjectName(QStringLiteral("frmText"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    // A viewer left open after the main window closed keeps the program running: it
-    // must count as a window for quitting on the last close. That is why it has no
-    // parent window and is no tool window; both would take it out of that count.
-    setAttribute(Qt::WA_QuitOnClose);
-    setWindowTitle(QStringLiteral("Textfeld"));
-    ApplyWindowLook(this);
-    setFixedSize(Px(ClientWidth), Px(ClientHeight));
+    SetUpSideWindow(this, QStringLiteral("frmText"), QStringLiteral("Textfeld"), ClientWidth,
+                    ClientHeight);
 
     txtFeld = new QPlainTextEdit(this);
     txtFeld->setObjectName(QStringLiteral("txtFeld"));
@@ -78,8 +65,7 @@ void frmText::cmdOK_Click()
 
 frmText *TextViewer()
 {
-    frmText *viewer = sharedViewer();
-    return viewer && viewer->testAttribute(Qt::WA_DeleteOnClose) ? viewer : nullptr;
+    return LiveWindow(sharedViewer());
 }
 
 void SetViewerTitle(const QString &title)
