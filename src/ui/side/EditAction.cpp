@@ -5,7 +5,6 @@
 #include "ErrorReporter.h"
 #include "SideWindow.h"
 #include "Twips.h"
-#include "WindowLook.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -3,7 +3,6 @@
 #include "BoxText.h"
 #include "SideWindow.h"
 #include "Twips.h"
-#include "WindowLook.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
