@@ -50,7 +50,6 @@ private:
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
 
-
 private slots:
     void init() { m_program = std::make_unique<TestProgram>(); }
     void cleanup()
