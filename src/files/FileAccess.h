@@ -6,15 +6,21 @@
 
 namespace MainBas {
 
+// The largest data file the program reads or writes: far beyond any real table or
+// help text, and small enough that loading one never strains memory.
+constexpr qint64 MaxDataFileBytes = qint64 {16} * 1024 * 1024;
+
 // The whole content of a file as bytes. A file that is missing or cannot be opened
-// raises "File not found", one that fails while being read "Path/File access error";
-// both name the file.
+// raises "File not found". Anything but a regular file (or a link to one), a file
+// above MaxDataFileBytes and a failure while reading raise "Path/File access error".
+// Every error names the file.
 std::string ReadFileBytes(const QString &path);
 
 // Replaces a file with the given bytes atomically: the new content goes to a
 // temporary file in the same folder, which is then renamed over the old one, so a
-// failed or interrupted write leaves the old file whole. A failure raises
-// "Path/File access error" with the file's name and the system's reason.
+// failed or interrupted write leaves the old file whole. Bytes above MaxDataFileBytes
+// are refused before anything is written. A failure raises "Path/File access error"
+// with the file's name and the reason.
 void ReplaceFile(const QString &path, const std::string &bytes);
 
 } // namespace MainBas

@@ -67,6 +67,31 @@ pid=$!
 main=$(wait_window "Tessarion 1.0")
 check "main window size" "$(xdotool getwindowgeometry "$main" | awk '/Geometry/ {print $2}')" "711x521"
 
+# Pastes before anything was copied: the clipboard has no owner, and a paste must then
+# do nothing, in every multi-line box. Middle click, Ctrl+V, Shift+Insert each time.
+paste_with_empty_clipboard() { # window left top width height
+    xdotool mousemove --window "$1" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click 2
+    sleep 0.15
+    xdotool key ctrl+v shift+Insert
+    sleep 0.15
+}
+alive() { kill -0 "$pid" 2>/dev/null && echo alive || echo gone; }
+paste_with_empty_clipboard "$main" $TXT_INFO
+check "empty paste: information box" "$(alive)" "alive"
+click_at "$main" 1080 3720 975 255 # Step Table
+viewer=$(wait_window "Extended Earthdawn Step Table")
+paste_with_empty_clipboard "$viewer" 120 120 9375 7215
+check "empty paste: viewer" "$(alive)" "alive"
+click_at "$viewer" 120 7440 1455 375
+click_at "$main" 120 1440 1815 375 # action button 0 takes the focus
+xdotool key F7
+editor=$(wait_window "Edit Action Button")
+paste_with_empty_clipboard "$editor" 120 720 9255 6255
+check "empty paste: editor" "$(alive)" "alive"
+check "empty paste: editor text whole" "$(copy_from "$editor" 120 720 9255 6255)" \
+    "A brawl breaks out${NL}A bard sings"
+click_at "$editor" 1800 7080 1575 375 # Cancel
+
 # A step roll: step 12.
 click_at "$main" $(step_button 11)
 check "step roll: dice" "$(copy_from "$main" $TXT_DICES)" "2D10"

@@ -1,16 +1,20 @@
 // The step description file and the action files, read and written as real files in
 // a temporary program folder, and the data files that ship with the program.
 #include "ActionFiles.h"
+#include "FileAccess.h"
 #include "ProgramFolder.h"
 #include "RuntimeError.h"
+#include "SpecialFiles.h"
 #include "StepDescriptions.h"
 #include "StepPools.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <optional>
 
 using namespace MainBas;
@@ -235,11 +239,74 @@ private slots:
         QCOMPARE(captions, (error ? Captions() : Captions {{2, lines[0]}}));
     }
 
-    // A file that is there but cannot be opened counts as missing.
-    void folderInPlaceOfActionFile()
+    // Anything but a regular file of at most 16 MiB is refused before it is read, with
+    // a message that names the file and says what is wrong; the tables stay as they were.
+    void refusedDataFiles_data()
     {
-        QVERIFY(QDir().mkdir(path(u"Action3.txt"_s)));
-        QCOMPARE(errorOf([] { LoadActionFile(2); }), errorText(FileNotFound, u"Action3.txt"_s));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<FileKind>("kind");
+        for (const QString &name : {u"steps.txt"_s, u"Action3.txt"_s}) {
+            const QByteArray file = name.toLatin1();
+            QTest::addRow("%s: named pipe", file.data()) << name << FileKind::NamedPipe;
+            QTest::addRow("%s: link to /dev/zero", file.data()) << name << FileKind::LinkToZero;
+            QTest::addRow("%s: folder", file.data()) << name << FileKind::Folder;
+            QTest::addRow("%s: one byte over 16 MiB", file.data())
+                << name << FileKind::OverTheLimit;
+        }
+    }
+
+    void refusedDataFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(FileKind, kind);
+        const bool steps = name == u"steps.txt"_s;
+        const std::function<void()> load = steps ? LoadStepDescriptions : [] { LoadActionFile(2); };
+        QVERIFY(writeFile(path(name), steps ? stepFile() : "Old\r\none\r\n"));
+        load();
+
+        QVERIFY(PlaceSpecialFile(path(name), kind));
+        QString message;
+        try {
+            load();
+        } catch (const RuntimeError &error) {
+            message = QString::fromStdString(error.what());
+        }
+        QCOMPARE(message,
+                 u"Run-time error 75: Path/File access error\nFile: %1\n%2"_s.arg(path(name),
+                                                                                  RefusalOf(kind)));
+        QCOMPARE(StepDescriptions[100], steps ? u"New 100"_s : StepDescriptions[100]);
+        QCOMPARE(ActionEntries[2][1], steps ? ActionEntries[2][1] : u"one"_s);
+    }
+
+    // The limit itself is fine, both ways; a byte more is never written.
+    void dataFilesAtTheLimit()
+    {
+        QVERIFY(PlaceSpecialFile(path(u"steps.txt"_s), FileKind::AtTheLimit, stepFile()));
+        QCOMPARE(errorOf(LoadStepDescriptions), QString());
+        QCOMPARE(StepDescriptions[100], u"New 100"_s);
+
+        const QString entry(MaxDataFileBytes - 10, u'x'); // "Tavern", CR LF, entry, CR LF
+        QCOMPARE(errorOf([&] { SaveActionFile(2, u"Tavern\r\n"_s + entry + u'x'); }),
+                 errorText(PathFileAccessError, u"Action3.txt"_s));
+        QCOMPARE(folderContent(), QStringList {u"steps.txt"_s});
+        QCOMPARE(errorOf([&] { SaveActionFile(2, u"Tavern\r\n"_s + entry); }), QString());
+        QCOMPARE(QFileInfo(path(u"Action3.txt"_s)).size(), MaxDataFileBytes);
+        QCOMPARE(errorOf([] { LoadActionFile(2); }), QString());
+        QCOMPARE(ActionEntries[2][1], entry);
+    }
+
+    // An overflowing number line says which record holds it.
+    void stepNumberTooLargeNamesItsRecord()
+    {
+        QVERIFY(writeFile(path(u"steps.txt"_s), withRecord(5, "99999999999")));
+        try {
+            LoadStepDescriptions();
+            QFAIL("the load succeeded");
+        } catch (const RuntimeError &error) {
+            QCOMPARE(QString::fromStdString(error.what()),
+                     u"Run-time error 6: Overflow\nFile: %1\nRecord 5 names a step number too "
+                     "large; steps run from 1 to 100."_s.arg(path(u"steps.txt"_s)));
+        }
     }
 
     void buttonIndexOutOfRange()

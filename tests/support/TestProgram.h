@@ -6,6 +6,7 @@
 #include "Die.h"
 #include "ErrorReporter.h"
 #include "ProgramFolder.h"
+#include "SpecialFiles.h"
 #include "Startup.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariant>
 
 class TestProgram
 {
@@ -57,6 +59,18 @@ public:
     }
 
     void remove(const QString &name) const { QFile::remove(path(name)); }
+
+    // Puts content in place of the file: bytes, a special kind of file, or nothing at all
+    // for a null variant.
+    bool put(const QString &name, const QVariant &content) const
+    {
+        remove(name);
+        if (content.metaType() == QMetaType::fromType<FileKind>())
+            return PlaceSpecialFile(path(name), content.value<FileKind>());
+        if (!content.isNull())
+            write(name, content.toByteArray());
+        return true;
+    }
 
     // The messages reported so far, oldest first; taking them clears the list.
     QStringList takeErrors() { return std::exchange(m_errors, {}); }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real program from a folder whose steps.txt is missing, on a real X
-# display: the error message must be the only window that ever appears, and once
-# it is answered the program must end with exit code 1.
+# Starts the real program from a folder whose steps.txt is missing, then from one
+# where it is a named pipe, on a real X display: the error message must be the only
+# window that ever appears, and once it is answered the program must end with exit
+# code 1.
 set -euo pipefail
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" env TESSARION_ON_XVFB=1 "$0" "$@"
@@ -14,7 +15,7 @@ trap 'rm -rf "$folder"' EXIT
 cp "$program" "$folder/"
 cp "$data"/Action*.txt "$folder/"
 
-run() {
+run() { # the error the message must name
     "$folder/tessarion" 2>"$folder/stderr" &
     local pid=$!
     local window=""
@@ -41,9 +42,11 @@ run() {
     local code=0
     wait "$pid" || code=$?
     [ "$code" -eq 1 ] || { echo "exit code $code, expected 1"; return 1; }
-    grep -q "File not found" "$folder/stderr" || { echo "stderr lacks the error"; return 1; }
+    grep -q "$1" "$folder/stderr" || { echo "stderr lacks the error"; return 1; }
     grep -q "steps.txt" "$folder/stderr" || { echo "stderr does not name the file"; return 1; }
 }
 
-run
-echo "start-up failure: 1 passed, 0 failed"
+run "File not found"
+mkfifo "$folder/steps.txt"
+run "It is a named pipe, not a regular file."
+echo "start-up failure: 2 passed, 0 failed"

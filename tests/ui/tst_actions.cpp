@@ -268,6 +268,23 @@ private slots:
         QCOMPARE(ActionEntryCounts[0], u"2"_s);
     }
 
+    // A caption too wide for its button shows cut short there; the tables, the editor
+    // and the file keep it whole, even beyond a line edit's usual 32,767 characters.
+    void longCaptionIsCutOnlyOnItsButton()
+    {
+        const QString caption = u"Long caption "_s.repeated(3000);
+        const QByteArray bytes = caption.toLatin1() + "\r\nEntry\r\n";
+        EditAction *editor = editFile(0, bytes);
+        QVERIFY(editor);
+        const QString shown = m_die->cmdAction[0]->text();
+        QVERIFY2(shown.startsWith(u"Long"_s) && shown.endsWith(u'\u2026') && shown.size() < 40,
+                 qPrintable(shown));
+        QCOMPARE(ActionEntries[0][0], caption);
+        QCOMPARE(editor->txtActionButton->text(), caption);
+        clickOk(editor, 0);
+        QCOMPARE(file(0), bytes);
+    }
+
     void f7Keys_data()
     {
         QTest::addColumn<int>("key");

@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace MainBas;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::vector<double>)
 
@@ -140,33 +141,37 @@ private slots:
     void startUpFailures_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content"); // a null array removes the file
+        QTest::addColumn<QVariant>("content"); // bytes, a FileKind, or null: no file
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("steps.txt missing") << "steps.txt" << QByteArray() << "File not found";
-        QTest::newRow("steps.txt of 199 lines")
-            << "steps.txt" << stepsFile(199) << "Input past end of file";
-        QTest::newRow("step number 0")
-            << "steps.txt" << QByteArray("0\r\nX\r\n") + stepsFile(200) << "Subscript out of range";
-        QTest::newRow("step number 101")
-            << "steps.txt" << QByteArray("101\r\nX\r\n") + stepsFile(200)
-            << "Subscript out of range";
-        QTest::newRow("action file missing") << "Action7.txt" << QByteArray() << "File not found";
-        QTest::newRow("action file empty")
-            << "Action20.txt" << QByteArray("") << "Input past end of file";
+        const auto row = [](const char *name, const char *file, const QVariant &content,
+                            const QString &error) {
+            QTest::newRow(name) << QString::fromLatin1(file) << content << error;
+        };
+        row("steps.txt missing", "steps.txt", {}, u"File not found"_s);
+        row("steps.txt of 199 lines", "steps.txt", stepsFile(199), u"Input past end of file"_s);
+        row("step number 0", "steps.txt", QByteArray("0\r\nX\r\n") + stepsFile(200),
+            u"Subscript out of range"_s);
+        row("step number 101", "steps.txt", QByteArray("101\r\nX\r\n") + stepsFile(200),
+            u"Subscript out of range"_s);
+        row("action file missing", "Action7.txt", {}, u"File not found"_s);
+        row("action file empty", "Action20.txt", QByteArray(""), u"Input past end of file"_s);
+        // Nothing that is not a regular file is opened: a pipe would wait for ever.
+        row("steps.txt a named pipe", "steps.txt", QVariant::fromValue(FileKind::NamedPipe),
+            RefusalOf(FileKind::NamedPipe));
+        row("action file a link to /dev/zero", "Action7.txt",
+            QVariant::fromValue(FileKind::LinkToZero), RefusalOf(FileKind::LinkToZero));
+        row("action file over 16 MiB", "Action20.txt", QVariant::fromValue(FileKind::OverTheLimit),
+            RefusalOf(FileKind::OverTheLimit));
     }
 
     void startUpFailures()
     {
         QFETCH(QString, file);
-        QFETCH(QByteArray, content);
+        QFETCH(QVariant, content);
         QFETCH(QString, error);
 
-        if (content.isNull())
-            m_program->remove(file);
-        else
-            m_program->write(file, content);
-
+        QVERIFY(m_program->put(file, content));
         QVERIFY(!StartProgram());
         QVERIFY(!MainWindow());
         QVERIFY(!anyWindowVisible());

@@ -215,27 +215,28 @@ private slots:
 
     void help_data()
     {
-        QTest::addColumn<QByteArray>("file"); // null: none there; "/": a folder in its place
+        QTest::addColumn<QVariant>("file"); // bytes, a FileKind, or null: no file
         QTest::addColumn<QString>("viewer");
+        QTest::addColumn<QString>("error");
         const QString title = u"Tessarion 1.0 - Help (shown): "_s;
         QTest::newRow("three lines, the last unended")
-            << QByteArray("a\r\nb\r\nc") << title + u"a\r\nb\r\nc\r\n"_s;
-        QTest::newRow("empty file") << QByteArray("") << title;
+            << QVariant(QByteArray("a\r\nb\r\nc")) << title + u"a\r\nb\r\nc\r\n"_s << QString();
+        QTest::newRow("empty file") << QVariant(QByteArray("")) << title << QString();
         QTest::newRow("single-byte code page")
-            << QByteArray("caf\xe9 \x80 5") << title + u"café € 5\r\n"_s;
-        QTest::newRow("missing") << QByteArray() << u"no viewer"_s;
-        QTest::newRow("a folder in its place") << QByteArray("/") << u"no viewer"_s;
+            << QVariant(QByteArray("caf\xe9 \x80 5")) << title + u"café € 5\r\n"_s << QString();
+        QTest::newRow("missing") << QVariant() << u"no viewer"_s << u"File not found"_s;
+        for (const FileKind kind :
+             {FileKind::Folder, FileKind::NamedPipe, FileKind::LinkToZero, FileKind::OverTheLimit})
+            QTest::addRow("refused: %s", qPrintable(RefusalOf(kind)))
+                << QVariant::fromValue(kind) << u"no viewer"_s << RefusalOf(kind);
     }
 
     void help()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QVariant, file);
         QFETCH(QString, viewer);
-        m_program->remove(u"help.txt"_s);
-        if (file == "/")
-            QVERIFY(QDir().mkdir(m_program->path(u"help.txt"_s)));
-        else if (!file.isNull())
-            m_program->write(u"help.txt"_s, file);
+        QFETCH(QString, error);
+        QVERIFY(m_program->put(u"help.txt"_s, file));
         QVERIFY((m_die = m_program->startWindow()));
         QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
 
@@ -246,8 +247,8 @@ private slots:
         // A failed read leaves the information window as it was.
         QCOMPARE(BoxText(m_die->txtInfo), shown ? QString() : u"Information Window\r\n"_s);
         const QString errors = m_program->takeErrors().join(u'\n');
-        QVERIFY2(shown ? errors.isEmpty()
-                       : errors.contains(u"File not found"_s) && errors.contains(u"help.txt"_s),
+        QVERIFY2(error.isEmpty() ? errors.isEmpty()
+                                 : errors.contains(error) && errors.contains(u"help.txt"_s),
                  qPrintable(errors));
     }
 

@@ -3,6 +3,7 @@
 #include "BoxText.h"
 #include "ButtonArrayKeys.h"
 #include "DieLayout.h"
+#include "TextBox.h"
 #include "WindowLook.h"
 
 #include <QButtonGroup>
@@ -132,8 +133,7 @@ void Die::createBoxes()
     txtErgebnis = createLineEdit(this, DieLayout::Result);
     txtErgebnis->setFont(DialogFont(13.5));
 
-    txtInfo
-        = place(new QPlainTextEdit(this), QLatin1String(DieLayout::Info.name), DieLayout::Info.at);
+    txtInfo = place(new TextBox(this), QLatin1String(DieLayout::Info.name), DieLayout::Info.at);
     txtInfo->setAccessibleName(QLatin1String(DieLayout::Info.accessibleName));
     txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -3,6 +3,7 @@
 #include "ActionFiles.h"
 #include "Die.h"
 #include "ErrorReporter.h"
+#include "FittedCaption.h"
 #include "RandomSource.h"
 #include "StepDescriptions.h"
 
@@ -71,7 +72,7 @@ void Main()
     captionButtons(MainWindow());
     SetActionCaptionSink([](int index, const QString &caption) {
         if (Die *window = MainWindow())
-            window->cmdAction[static_cast<std::size_t>(index)]->setText(caption);
+            SetFittedCaption(window->cmdAction[static_cast<std::size_t>(index)], caption);
     });
     for (std::int16_t index = 0; index < ActionButtonCount; ++index)
         LoadActionFile(index);

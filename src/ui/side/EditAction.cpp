@@ -3,7 +3,9 @@
 #include "ActionFiles.h"
 #include "BoxText.h"
 #include "ErrorReporter.h"
+#include "FileAccess.h"
 #include "SideWindow.h"
+#include "TextBox.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -61,7 +63,7 @@ QLabel *createLabel(QWidget *parent, const Control &control)
 
 QPlainTextEdit *createEntriesBox(QWidget *parent)
 {
-    auto *box = place(new QPlainTextEdit(parent), EntriesBox);
+    auto *box = place(new TextBox(parent), EntriesBox);
     // Every visible line is one entry, so lines never wrap.
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -88,6 +90,8 @@ EditAction::EditAction()
     lblActionButton = createLabel(this, ActionButtonLabel);
     txtActionButton
         = place(new QLineEdit(QLatin1String(ActionButtonBox.caption), this), ActionButtonBox);
+    // Qt's default of 32,767 characters would cut a longer caption on Ok.
+    txtActionButton->setMaxLength(static_cast<int>(MaxDataFileBytes));
     lblEntries = createLabel(this, EntriesLabel);
     txtEntries = createEntriesBox(this);
 

@@ -2,6 +2,7 @@
 
 #include "BoxText.h"
 #include "SideWindow.h"
+#include "TextBox.h"
 #include "Twips.h"
 
 #include <QPlainTextEdit>
@@ -36,7 +37,7 @@ frmText::frmText()
     SetUpSideWindow(this, QStringLiteral("frmText"), QStringLiteral("Textfeld"), ClientWidth,
                     ClientHeight);
 
-    txtFeld = new QPlainTextEdit(this);
+    txtFeld = new TextBox(this);
     txtFeld->setObjectName(QStringLiteral("txtFeld"));
     txtFeld->setGeometry(FeldAt.toPixels());
     txtFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
