@@ -3,25 +3,34 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip
+LINT_PACKAGES := clang-format clang-tidy
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 # CI treats every compiler warning as an error.
 WERROR := $(if $(CI),ON,OFF)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+CPP_FILES = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz tidy format clean
+.PHONY: all deps lint-deps configure build run test check-format check-tidy test-sanitize bench fuzz tidy format clean
 
 all: build
 
-# Installs whatever system package is missing; does nothing when all are there.
-deps:
+# Installs whatever system package of the list is missing; does nothing when all are there.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:$$missing"; \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+lint-deps:
+	$(call install_missing,$(LINT_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DTESSARION_WERROR=$(WERROR) >/dev/null
@@ -33,10 +42,18 @@ run: build
 	cd $(BUILD_DIR) && ./tessarion
 
 # The suite twice: the Release build, then a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; in between, the house rules: formatting and clang-tidy.
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) check-format check-tidy
 	$(MAKE) test-sanitize
+
+check-format: lint-deps
+	@clang-format --dry-run --Werror $(CPP_FILES) && echo "clang-format: no differences"
+
+# Any finding of the checks in .clang-tidy fails the build.
+check-tidy: build lint-deps
+	find src -name '*.cpp' | sort | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD_DIR) --quiet --warnings-as-errors='*'
 
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTESSARION_SANITIZE=ON -DTESSARION_WERROR=$(WERROR) >/dev/null
@@ -57,11 +74,10 @@ fuzz: deps
 	fuzz/run.sh
 
 # Static analysis with the checks in .clang-tidy, and the house formatting.
-tidy: configure
-	clang-tidy -p $(BUILD_DIR) --quiet $(shell git ls-files 'src/*.cpp')
+tidy: check-tidy
 
-format:
-	clang-format -i $(shell git ls-files '*.cpp' '*.h')
+format: lint-deps
+	clang-format -i $(CPP_FILES)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

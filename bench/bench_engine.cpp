@@ -1,6 +1,7 @@
-// Measures the dice engine on the statistics-report workload against the raw cost of
-// the generator's draws, in one run, so the ratio holds whatever the machine.
+// Measures the dice engine on the statistics report's own rolling against the raw cost
+// of the generator's draws, in one run, so the ratio holds whatever the machine.
 #include "Dice.h"
+#include "StatisticsReport.h"
 #include "StepPools.h"
 #include "StepRoller.h"
 
@@ -55,25 +56,13 @@ std::pair<double, double> mediansInTurn(int repeats, const std::function<void()>
 
 volatile std::int64_t sink; // keeps the optimiser from dropping the work
 
-// What the statistics report does per step: sums, range, rolls and fumbles.
+// The statistics report's own rolling: every step, N samples each.
 std::int64_t statisticsWorkload(int samples)
 {
     std::int64_t checksum = 0;
     for (std::int16_t step = 1; step <= StepCount; ++step) {
-        std::int64_t totals = 0;
-        std::int64_t rolls = 0;
-        std::int64_t fumbles = 0;
-        int lowest = 10000;
-        int highest = -1;
-        for (int i = 0; i < samples; ++i) {
-            const int total = RollStep(step);
-            totals += total;
-            rolls += RollCount;
-            fumbles += FumbleFlag != 0;
-            lowest = std::min(lowest, total);
-            highest = std::max(highest, total);
-        }
-        checksum += totals + rolls + fumbles + lowest + highest;
+        const StepStatistics s = RollStepStatistics(step, samples);
+        checksum += s.sumOfTotals + s.sumOfRolls + s.fumbles + s.lowest + s.highest;
     }
     return checksum;
 }
@@ -90,12 +79,8 @@ double rawDraws(std::int64_t count)
 std::int64_t dieRollsOf(int samples)
 {
     std::int64_t rolls = 0;
-    for (std::int16_t step = 1; step <= StepCount; ++step) {
-        for (int i = 0; i < samples; ++i) {
-            RollStep(step);
-            rolls += RollCount;
-        }
-    }
+    for (std::int16_t step = 1; step <= StepCount; ++step)
+        rolls += RollStepStatistics(step, samples).sumOfRolls;
     return rolls;
 }
 

@@ -7,6 +7,7 @@
 #include "ButtonArrayKeys.h"
 #include "EditAction.h"
 #include "ErrorReporter.h"
+#include "SideWindows.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -3,9 +3,9 @@
 
 #include "BoxText.h"
 #include "Checked16.h"
-#include "CommandText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
+#include "TextForms.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

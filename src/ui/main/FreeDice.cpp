@@ -5,10 +5,10 @@
 #include "Die.h"
 
 #include "BoxText.h"
-#include "CommandText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
 #include "LeadingNumber.h"
+#include "TextForms.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

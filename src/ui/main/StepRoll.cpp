@@ -3,11 +3,11 @@
 
 #include "BoxText.h"
 #include "Checked16.h"
-#include "CommandText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
 #include "StepDescriptions.h"
 #include "StepRoller.h"
+#include "TextForms.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +16,8 @@ namespace MainBas {
 
 namespace {
 
+// The wording players know, slips included ("an the result", "This this"): it stays as
+// it is, since users and their notes of past rolls quote it.
 QString stepRollMessage(std::int16_t step, std::int16_t total, std::int16_t rolls, bool fumble)
 {
     QString message = QStringLiteral("You rolled with step ") + QString::number(step)

@@ -1,9 +1,9 @@
 // Step Table lists every step with its dice in the text viewer.
 #include "Die.h"
 
-#include "CommandText.h"
 #include "ErrorReporter.h"
 #include "StepDescriptions.h"
+#include "TextForms.h"
 #include "frmText.h"
 
 namespace MainBas {

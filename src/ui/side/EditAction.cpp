@@ -4,7 +4,6 @@
 #include "BoxText.h"
 #include "ErrorReporter.h"
 #include "FileAccess.h"
-#include "SideWindow.h"
 #include "TextBox.h"
 #include "Twips.h"
 
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -73,20 +71,12 @@ QPlainTextEdit *createEntriesBox(QWidget *parent)
     return box;
 }
 
-QPointer<EditAction> &openEditor()
-{
-    static QPointer<EditAction> editor;
-    return editor;
-}
-
 } // namespace
 
 EditAction::EditAction()
-    : QWidget(nullptr, SideWindowFlags(Qt::Window))
+    : SideWindow(Qt::Window, QStringLiteral("EditAction"), QStringLiteral("Edit Action Button"),
+                 ClientWidth, ClientHeight)
 {
-    SetUpSideWindow(this, QStringLiteral("EditAction"), QStringLiteral("Edit Action Button"),
-                    ClientWidth, ClientHeight);
-
     lblActionButton = createLabel(this, ActionButtonLabel);
     txtActionButton
         = place(new QLineEdit(QLatin1String(ActionButtonBox.caption), this), ActionButtonBox);
@@ -127,11 +117,6 @@ void EditAction::saveEditedAction()
     const std::int16_t index = EditedActionIndex;
     SaveActionFile(index, text);
     LoadActionFile(index);
-}
-
-EditAction *ActionEditor()
-{
-    return OpenedWindow(openEditor());
 }
 
 } // namespace MainBas

@@ -6,7 +6,7 @@
 // only close it. There is at most one editor, and each opening after a close starts
 // from a fresh window.
 
-#include <QWidget>
+#include "SideWindow.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +24,7 @@ namespace MainBas {
 // reach into the main window's code for it.
 extern std::int16_t EditedActionIndex;
 
-class EditAction : public QWidget
+class EditAction : public SideWindow
 {
     Q_OBJECT
 
@@ -43,8 +43,5 @@ public slots:
 private:
     void saveEditedAction();
 };
-
-// The editor, created hidden when none is open; an open one is returned as it stands.
-EditAction *ActionEditor();
 
 } // namespace MainBas

@@ -1,12 +1,11 @@
 #include "frmText.h"
 
 #include "BoxText.h"
-#include "SideWindow.h"
+#include "SideWindows.h"
 #include "TextBox.h"
 #include "Twips.h"
 
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace MainBas {
@@ -18,25 +17,12 @@ constexpr int ClientHeight = 7830;
 constexpr Placement FeldAt {120, 120, 9375, 7215};
 constexpr Placement OkAt {120, 7440, 1455, 375};
 
-QPointer<frmText> &sharedViewer()
-{
-    static QPointer<frmText> viewer;
-    return viewer;
-}
-
-frmText *viewerCreatedOnDemand()
-{
-    return OpenedWindow(sharedViewer());
-}
-
 } // namespace
 
 frmText::frmText()
-    : QWidget(nullptr, SideWindowFlags(Qt::Dialog))
+    : SideWindow(Qt::Dialog, QStringLiteral("frmText"), QStringLiteral("Textfeld"), ClientWidth,
+                 ClientHeight)
 {
-    SetUpSideWindow(this, QStringLiteral("frmText"), QStringLiteral("Textfeld"), ClientWidth,
-                    ClientHeight);
-
     txtFeld = new TextBox(this);
     txtFeld->setObjectName(QStringLiteral("txtFeld"));
     txtFeld->setGeometry(FeldAt.toPixels());
@@ -63,19 +49,14 @@ void frmText::cmdOK_Click()
     close();
 }
 
-frmText *TextViewer()
-{
-    return LiveWindow(sharedViewer());
-}
-
 void SetViewerTitle(const QString &title)
 {
-    viewerCreatedOnDemand()->setWindowTitle(title);
+    TextViewerCreatedOnDemand()->setWindowTitle(title);
 }
 
 void SetViewerText(const QString &text)
 {
-    QPlainTextEdit *box = viewerCreatedOnDemand()->txtFeld;
+    QPlainTextEdit *box = TextViewerCreatedOnDemand()->txtFeld;
     // The statistics report replaces its text after every step; laying out only the
     // lines it gained keeps that from costing more than the rolling itself.
     const QString shown = BoxText(box);
@@ -87,7 +68,7 @@ void SetViewerText(const QString &text)
 
 void ShowViewer()
 {
-    frmText *viewer = viewerCreatedOnDemand();
+    frmText *viewer = TextViewerCreatedOnDemand();
     // A window shown anew comes up in front; one already open is brought forward.
     if (!viewer->isVisible()) {
         viewer->show();

@@ -5,14 +5,15 @@
 // until first used, and OK or the close box destroys it, so each later use starts
 // afresh from "Textfeld" / "Text1".
 
-#include <QWidget>
+#include "SideWindow.h"
+#include "SideWindows.h" // TextViewer(), the one instance
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace MainBas {
 
-class frmText : public QWidget
+class frmText : public SideWindow
 {
     Q_OBJECT
 
@@ -25,9 +26,6 @@ public:
 public slots:
     void cmdOK_Click();
 };
-
-// The viewer as it stands, or nullptr when it is closed or was never used.
-frmText *TextViewer();
 
 // The operations every caller uses. Each first creates the viewer, hidden, when it
 // is absent; the title and text of an open viewer are replaced in place.

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <string>
-
 class QPlainTextEdit;
 
 namespace MainBas {
@@ -15,16 +13,5 @@ QString BoxText(const QPlainTextEdit *box);
 
 // Adds text at the end of a box, leaving what it shows untouched and nothing to undo.
 void AppendBoxText(QPlainTextEdit *box, const QString &text);
-
-// Number texts from the text layer, which are plain ASCII.
-inline QString FromAscii(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::u16string ToU16(const QString &text)
-{
-    return text.toStdU16String();
-}
 
 } // namespace MainBas

@@ -1,8 +1,8 @@
 #include "SampleCount.h"
 
-#include "BoxText.h"
 #include "LeadingNumber.h"
 #include "RuntimeError.h"
+#include "TextForms.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "CommandText.h"
+#include "TextForms.h"
 
 namespace MainBas {
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace MainBas {
+
+// How often each total came up. Every 16-bit total has its own wide counter, so
+// neither a rare high roll nor a huge sample count can break the listing.
+class TotalTally
+{
+public:
+    void add(std::int16_t total) { ++m_counts[cell(total)]; }
+    std::int64_t count(std::int16_t total) const { return m_counts[cell(total)]; }
+
+private:
+    static std::size_t cell(std::int16_t total)
+    {
+        return static_cast<std::size_t>(total - INT16_MIN);
+    }
+
+    std::vector<std::int64_t> m_counts = std::vector<std::int64_t>(std::size_t {1} << 16);
+};
+
+// The totals of many rolls of one step.
+struct Distribution
+{
+    TotalTally tally;
+    double sum = 0;
+    // The range starts inverted, at the top and the bottom of the table the report was
+    // first written for; a report of at least one sample always overwrites both.
+    std::int16_t lowest = 600;
+    std::int16_t highest = -1;
+
+    void add(std::int16_t total);
+};
+
+// Rolls the step as often as the sample count says (i = 1, 2, ... while i <= samples).
+Distribution RollDistribution(std::int16_t step, double samples);
+
+// The whole report: the heading with the count as typed, the sum, range and mean, and
+// one line per total from the lowest to the highest.
+QString DistributionReport(std::int16_t step, const QString &typedCount,
+                           const Distribution &distribution, double samples);
+
+} // namespace MainBas

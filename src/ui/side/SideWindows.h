@@ -1,0 +1,24 @@
+#pragma once
+
+// Who owns the side windows. Each has one holder, in SideWindows.cpp: it creates the
+// window on first use, hands out the open one, and lets it go when it closes, so the
+// next use starts from a fresh window. Exit destroys them all at once.
+
+namespace MainBas {
+
+class EditAction;
+class frmText;
+
+// The viewer as it stands, or nullptr when it is closed or was never used.
+frmText *TextViewer();
+
+// The viewer, created hidden when none is open.
+frmText *TextViewerCreatedOnDemand();
+
+// The action editor, created hidden when none is open; an open one as it stands.
+EditAction *ActionEditor();
+
+// Deletes every side window at once, open or not.
+void DestroySideWindows();
+
+} // namespace MainBas
