@@ -26,7 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const double LargestBelowOne = std::nextafter(1.0, 0.0);
 const QByteArray Tavern = "Tavern\r\nA brawl breaks out\r\nA bard sings\r\n";
 
 EditAction *openEditor()
