@@ -2,6 +2,7 @@
 
 #include "RandomSource.h"
 
+#include <cmath>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -13,6 +14,9 @@ inline double Face(int size, int face)
 {
     return (face - 0.5) / size;
 }
+
+// The largest u a source may yield: it must still show the highest face, never one more.
+inline const double LargestBelowOne = std::nextafter(1.0, 0.0);
 
 // Puts a scripted sequence of u values in place of the program's random source for
 // the lifetime of the object, and counts the draws. Running past the script is a

@@ -1,8 +1,9 @@
 #pragma once
 
-// Data files that are not what the loaders expect, made for real in a folder: a named
-// pipe, a link to an endless device, a folder, and files just over or at the size
-// limit. Each comes with the detail line of the message that refuses it.
+// Data files for the loaders: a well-formed steps.txt, and files that are not what the
+// loaders expect, made for real in a folder: a named pipe, a link to an endless device,
+// a folder, and files just over or at the size limit. Each of those comes with the
+// detail line of the message that refuses it.
 
 #include "FileAccess.h"
 
@@ -10,8 +11,31 @@
 #include <QFile>
 #include <QMetaType>
 #include <QString>
+#include <QVariant>
 
 #include <sys/stat.h>
+
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes) == bytes.size();
+}
+
+// Records for steps 1 to 100 in order, each described as prefix and step number.
+inline QByteArray StepsFile(const QByteArray &prefix = "New ", const QByteArray &lineEnd = "\r\n")
+{
+    QByteArray bytes;
+    for (int step = 1; step <= 100; ++step)
+        bytes += QByteArray::number(step) + lineEnd + prefix + QByteArray::number(step) + lineEnd;
+    return bytes;
+}
 
 enum class FileKind { NamedPipe, LinkToZero, Folder, OverTheLimit, AtTheLimit };
 Q_DECLARE_METATYPE(FileKind)
@@ -55,4 +79,14 @@ inline QString RefusalOf(FileKind kind)
         break;
     }
     return {};
+}
+
+// Puts content in place of whatever is at path: bytes, a special kind of file, or
+// nothing at all for a null variant.
+inline bool PutFile(const QString &path, const QVariant &content)
+{
+    QFile::remove(path);
+    if (content.metaType() == QMetaType::fromType<FileKind>())
+        return PlaceSpecialFile(path, content.value<FileKind>());
+    return content.isNull() || WriteFile(path, content.toByteArray());
 }

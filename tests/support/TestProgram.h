@@ -1,16 +1,22 @@
 #pragma once
 
 // A complete program folder in a temporary directory, filled with the shipped data
-// files, and an error presenter that records messages instead of showing them.
+// files, and an error presenter that records messages instead of showing them; and
+// a look at the side windows as the user sees them.
 
+#include "BoxText.h"
 #include "Die.h"
 #include "ErrorReporter.h"
 #include "ProgramFolder.h"
 #include "SpecialFiles.h"
 #include "Startup.h"
+#include "frmText.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,18 +51,8 @@ public:
 
     QString path(const QString &name) const { return m_folder.filePath(name); }
 
-    void write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(bytes);
-    }
-
-    QByteArray read(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void write(const QString &name, const QByteArray &bytes) const { WriteFile(path(name), bytes); }
+    QByteArray read(const QString &name) const { return ReadFile(path(name)); }
 
     void remove(const QString &name) const { QFile::remove(path(name)); }
 
@@ -64,12 +60,7 @@ public:
     // for a null variant.
     bool put(const QString &name, const QVariant &content) const
     {
-        remove(name);
-        if (content.metaType() == QMetaType::fromType<FileKind>())
-            return PlaceSpecialFile(path(name), content.value<FileKind>());
-        if (!content.isNull())
-            write(name, content.toByteArray());
-        return true;
+        return PutFile(path(name), content);
     }
 
     // The messages reported so far, oldest first; taking them clears the list.
@@ -79,3 +70,32 @@ private:
     QTemporaryDir m_folder;
     QStringList m_errors;
 };
+
+// The text viewer's title, visibility and text in one string, to compare them at once.
+inline QString ViewerState()
+{
+    const MainBas::frmText *viewer = MainBas::TextViewer();
+    if (!viewer)
+        return QStringLiteral("no viewer");
+    return viewer->windowTitle()
+        + (viewer->isVisible() ? QStringLiteral(" (shown): ") : QStringLiteral(" (hidden): "))
+        + MainBas::BoxText(viewer->txtFeld);
+}
+
+// The main window's dice box, result box and information window as one string,
+// "dice|result|information", to compare them at once.
+inline QString Boxes(const MainBas::Die *die)
+{
+    return die->txtDices->text() + QLatin1Char('|') + die->txtErgebnis->text() + QLatin1Char('|')
+        + MainBas::BoxText(die->txtInfo);
+}
+
+// The shown top-level window of that class, if there is one.
+template<typename Window> Window *ShownWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}

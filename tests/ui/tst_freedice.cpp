@@ -1,17 +1,12 @@
-// The free dice pool, Clear and the decision buttons, clicked on the real main window
-// with scripted dice and, for fairness, the real generator.
-#include "BoxText.h"
+// The commands that write the main window's three boxes: step rolls, the free dice
+// pool, decisions, action draws, Clear and About, clicked on the real window with
+// scripted dice.
+#include "ActionFiles.h"
 #include "Dice.h"
-#include "Die.h"
 #include "ScriptedRandom.h"
 #include "TestProgram.h"
 
-#include <QLineEdit>
-#include <QMap>
 #include <QPushButton>
-#include <QTest>
-
-#include <cmath>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -22,17 +17,6 @@ class TestFreeDice : public QObject
 
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
-    const QString m_initialInfo = u"Information Window\r\n"_s;
-
-    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void addDie(int index) { click(m_die->cmdAddDice[static_cast<std::size_t>(index)]); }
-
-    void compareBoxes(const QString &dice, const QString &result, const QString &info)
-    {
-        QCOMPARE(m_die->txtDices->text(), dice);
-        QCOMPARE(m_die->txtErgebnis->text(), result);
-        QCOMPARE(BoxText(m_die->txtInfo), info);
-    }
 
 private slots:
     void init()
@@ -40,144 +24,113 @@ private slots:
         m_program = std::make_unique<TestProgram>();
         QVERIFY((m_die = m_program->startWindow()));
     }
-    void cleanup()
+
+    void cleanup() { m_program.reset(); }
+
+    // One click with every scripted draw used; the boxes as "dice|result|information".
+    // An overflow abandons the command where it happens: a sum past 32767 is written, and
+    // refused only when the next die, already rolled and counted, reads it back.
+    // A free die reads the sum as the result box's leading number rounded half to even,
+    // and keeps the dice box but its outer blanks, so it adds onto any command's result.
+    void click_data()
     {
-        QVERIFY(m_program->takeErrors().isEmpty());
-        m_program.reset();
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("rolls"); // the roll counter afterwards, from 9
+        QTest::addColumn<bool>("overflow"); // reported, the command abandoned
+        QTest::addColumn<QByteArray>("action5"); // the file of action button 5, if given
+
+        const auto row = [](const char *name, const char *button, const QList<double> &draws,
+                            const QString &before, const QString &after, int rolls,
+                            bool overflow = false, const QByteArray &action5 = {}) {
+            QTest::newRow(name) << QString::fromLatin1(button) << draws << before << after << rolls
+                                << overflow << action5;
+        };
+        const QString rolled = u"You rolled with step %1 an the result was%2.\r\n(%3) Dice(s) have "
+                               "been rolled."_s;
+        const QString fumble = u"\r\n\r\nThis this an automatic failure (fumble)."_s;
+        row("step 12, one die explodes", "cmdStep(11)", {Face(10, 10), Face(10, 3), Face(10, 3)},
+            u"a|b|c"_s, u"2D10| 16|"_s + rolled.arg(u"12"_s, u" 16"_s, u"3"_s), 3);
+        row("step 8, a fumble", "cmdStep(7)", {Face(6, 1), Face(6, 1)}, u"||"_s,
+            u"2D6| 2|"_s + rolled.arg(u"8"_s, u" 2"_s, u"2"_s) + fumble, 2);
+        row("step 1, total -1", "cmdStep(0)", {Face(4, 1)}, u"||"_s,
+            u"D4-2|-1|"_s + rolled.arg(u"1"_s, u"-1"_s, u"1"_s) + fumble, 1);
+        row("step 3 explodes past 16 bits, its description shown", "cmdStep(2)",
+            QList<double>(8192, Face(4, 4)), u"a|b|c"_s, u"D4|b|c"_s, 8192, true);
+
+        row("die: empty sum reads 0", "cmdAddDice(2)", {Face(8, 5)}, u"||"_s,
+            u"+D8| 5|\r\nD8 added."_s, 10);
+        row("die: 12.5 reads 12", "cmdAddDice(0)", {Face(4, 1)}, u"|12.5|"_s,
+            u"+D4| 13|\r\nD4 added."_s, 10);
+        row("die: 13.5 apples reads 14", "cmdAddDice(0)", {Face(4, 1)}, u"|13.5 apples|"_s,
+            u"+D4| 15|\r\nD4 added."_s, 10);
+        row("die: a sum past 32767 is written", "cmdAddDice(0)", {Face(4, 3)}, u"|32767|"_s,
+            u"+D4| 32770|\r\nD4 added."_s, 10);
+        row("die: a sum past 32767 read back, the die counted", "cmdAddDice(1)", {Face(6, 2)},
+            u"a|32770|c"_s, u"a|32770|c"_s, 10, true);
+        row("die: outer blanks go, tabs and inner blanks stay", "cmdAddDice(3)", {Face(10, 2)},
+            u" \t2D6 + D4\t |x|"_s, u"\t2D6 + D4\t+D10| 2|\r\nD10 added."_s, 10);
+
+        // A decision is a plain draw, even at the ends of its range, and rolls no die.
+        const QString decided
+            = u"Decision:%1|%2|A decision was made between%1 possibilities. The result was%2."_s;
+        row("decision of 51, largest u", "cmdDecision(49)", {LargestBelowOne}, u"||"_s,
+            decided.arg(u" 51"_s, u" 51"_s), 9);
+
+        // An action draw shows an entry from 1 to the count, even for the largest u, and
+        // rolls no die; a single entry needs no draw, and no entries do nothing.
+        const auto draw = [&row](const char *name, const QByteArray &file,
+                                 const QList<double> &draws, const QString &after) {
+            row(name, "cmdAction(4)", draws, u"d|9|i"_s, after, 9, false, file);
+        };
+        const QByteArray three = "Three\r\nA\r\nB\r\nC\r\n";
+        QByteArray many = "Many\r\n";
+        for (int entry = 1; entry <= 310; ++entry)
+            many += "E" + QByteArray::number(entry) + "\r\n";
+        draw("action: no entries", "Empty\r\n", {}, u"d|9|i"_s);
+        draw("action: one entry", "One\r\nOnly\r\n", {}, u"d|9|Only"_s);
+        draw("action: three entries, u = 0", three, {0.0}, u"Action: Three||A"_s);
+        draw("action: three entries, largest u", three, {LargestBelowOne}, u"Action: Three||C"_s);
+        draw("action: 310 entries, largest u", many, {LargestBelowOne}, u"Action: Many||E300"_s);
+
+        row("Clear", "cmdClean", {}, u"a|b|c"_s, u"||"_s, 9);
+        row("About", "cmdAbout", {}, u"a|b|c"_s,
+            u"Version 1.0|TESSARION|Tessarion is written by the Tessarion project.\r\nTessarion is "
+            "freeware: you may use, copy and share it free of charge."_s,
+            9);
     }
 
-    void addOneDie_data()
+    void click()
     {
-        QTest::addColumn<QString>("dice");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("newDice");
-        QTest::addColumn<QString>("newResult");
+        QFETCH(QString, button);
+        QFETCH(QList<double>, draws);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, rolls);
+        QFETCH(bool, overflow);
+        QFETCH(QByteArray, action5);
 
-        // clang-format off
-        QTest::newRow("sum: empty box reads 0") << "" << "" << 2 << Face(8, 5) << "+D8" << " 5";
-        QTest::newRow("sum: 12.5 reads 12") << "" << "12.5" << 0 << Face(4, 1) << "+D4" << " 13";
-        QTest::newRow("sum: 13.5 reads 14") << "" << "13.5" << 0 << Face(4, 1) << "+D4" << " 15";
-        QTest::newRow("sum: number then text") << "" << "7 apples" << 4 << Face(12, 5) << "+D12" << " 12";
-        QTest::newRow("list: outer blanks go, inner stay") << "  2D6 + D4  " << "" << 3 << Face(10, 2) << "2D6 + D4+D10" << " 2";
-        QTest::newRow("list: tabs stay") << "\t2D6\t" << "" << 1 << Face(6, 1) << "\t2D6\t+D6" << " 1";
-        QTest::newRow("list: after a decision") << "Decision: 5" << " 3" << 5 << Face(20, 2) << "Decision: 5+D20" << " 5";
-        // clang-format on
-    }
-
-    void addOneDie()
-    {
-        QFETCH(QString, dice);
-        QFETCH(QString, result);
-        QFETCH(int, button);
-        QFETCH(double, draw);
-        QFETCH(QString, newDice);
-        QFETCH(QString, newResult);
-
-        m_die->txtDices->setText(dice);
-        m_die->txtErgebnis->setText(result);
-        SetBoxText(m_die->txtInfo, u"before"_s);
-        ScriptedRandom script {draw};
-        addDie(button);
-        const QString line = newDice.mid(newDice.lastIndexOf(u'D')) + u" added."_s;
-        compareBoxes(newDice, newResult, u"before\r\n"_s + line);
-    }
-
-    void stepRollThenD4()
-    {
-        ScriptedRandom script {Face(10, 4), Face(10, 5), Face(4, 3)};
-        click(m_die->cmdStep[11]); // 4 + 5
-        addDie(0);
-        QCOMPARE(m_die->txtErgebnis->text(), u" 12"_s);
-        QCOMPARE(m_die->txtDices->text(), u"2D10+D4"_s);
-        QCOMPARE(RollCount, std::int16_t {3}); // on top of the step roll's two dice
-    }
-
-    // A sum past 32767 is written; reading it back fails after the die was rolled and
-    // counted, and leaves every box as it was.
-    void sumPast32767IsWrittenThenOverflows()
-    {
-        m_die->txtErgebnis->setText(u"32767"_s);
-        ScriptedRandom script {Face(4, 3), Face(6, 2)};
-        addDie(0);
-        const QString info = m_initialInfo + u"\r\nD4 added."_s;
-        compareBoxes(u"+D4"_s, u" 32770"_s, info);
-        const auto rolls = RollCount;
-        addDie(1);
-        QCOMPARE(m_program->takeErrors(), QStringList {u"Run-time error 6: Overflow"_s});
-        compareBoxes(u"+D4"_s, u" 32770"_s, info);
-        QCOMPARE(RollCount, std::int16_t(rolls + 1));
-    }
-
-    // The worked example from a fresh start; Clear then empties the three boxes and
-    // nothing else, and dice added afterwards start afresh.
-    void workedExampleThenClear()
-    {
-        ScriptedRandom script {Face(6, 4), Face(20, 20), Face(20, 7)};
-        addDie(1);
-        compareBoxes(u"+D6"_s, u" 4"_s, m_initialInfo + u"\r\nD6 added."_s);
-        addDie(5);
-        compareBoxes(u"+D6+D20"_s, u" 31"_s, m_initialInfo + u"\r\nD6 added.\r\nD20 added."_s);
-        m_die->txtProbeCount->setText(u"250"_s);
-        const std::int16_t rolls = RollCount;
-        for (int clicks = 0; clicks < 2; ++clicks) { // the second on empty boxes
-            click(m_die->cmdClean);
-            compareBoxes({}, {}, {});
+        if (!action5.isNull()) {
+            m_program->write(u"Action5.txt"_s, action5);
+            LoadActionFile(4);
         }
-        QCOMPARE(m_die->txtProbeCount->text(), u"250"_s);
-        QCOMPARE(RollCount, rolls);
-        for (const int face : {1, 2, 3}) {
-            script.add(Face(20, face));
-            addDie(5);
-        }
-        compareBoxes(u"+D20+D20+D20"_s, u" 6"_s, u"\r\nD20 added.\r\nD20 added.\r\nD20 added."_s);
-    }
-
-    void decision_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("result");
-
-        const double largestBelowOne = std::nextafter(1.0, 0.0);
-        QTest::newRow("2 with u = 0") << 0 << 0.0 << " 1";
-        QTest::newRow("2 with the largest u below 1") << 0 << largestBelowOne << " 2";
-        QTest::newRow("5 with u = 0.5") << 3 << 0.5 << " 3";
-        QTest::newRow("51 with u = 0") << 49 << 0.0 << " 1";
-        QTest::newRow("51 with the largest u below 1") << 49 << largestBelowOne << " 51";
-    }
-
-    void decision()
-    {
-        QFETCH(int, button);
-        QFETCH(double, draw);
-        QFETCH(QString, result);
-
+        const QStringList shown = before.split(u'|');
+        m_die->txtDices->setText(shown[0]);
+        m_die->txtErgebnis->setText(shown[1]);
+        SetBoxText(m_die->txtInfo, shown[2]);
         RollCount = 9;
-        ScriptedRandom script {draw};
-        click(m_die->cmdDecision[static_cast<std::size_t>(button)]);
-        const QString n = u" "_s + QString::number(button + 2);
-        compareBoxes(u"Decision:"_s + n, result,
-                     u"A decision was made between"_s + n + u" possibilities. The result was"_s
-                         + result + u"."_s);
-        QCOMPARE(RollCount, std::int16_t {9});
-    }
-
-    void decisionIsFair()
-    {
-        Random().seed(20240611);
-        QMap<QString, int> seen;
-        for (int i = 0; i < 3000; ++i) {
-            click(m_die->cmdDecision[1]);
-            ++seen[m_die->txtErgebnis->text()];
-        }
-        QCOMPARE(seen.keys(), QStringList({u" 1"_s, u" 2"_s, u" 3"_s}));
-        double chiSquare = 0;
-        for (const int count : seen)
-            chiSquare += std::pow(count - 1000, 2) / 1000;
-        // Two degrees of freedom: 13.82 is exceeded by chance once in a thousand runs.
-        QVERIFY2(chiSquare < 13.82, qPrintable(QString::number(chiSquare)));
+        ScriptedRandom script;
+        for (const double u : draws)
+            script.add(u);
+        QTest::mouseClick(m_die->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(Boxes(m_die), after);
+        QCOMPARE(RollCount, rolls);
+        QCOMPARE(script.remaining(), std::size_t {0});
+        QCOMPARE(m_die->txtProbeCount->text(), u"1000"_s);
+        QCOMPARE(m_program->takeErrors(),
+                 overflow ? QStringList {u"Run-time error 6: Overflow"_s} : QStringList());
     }
 };
 

@@ -1,14 +1,11 @@
 // The text viewer and the commands around it: its life cycle, the step table, Help,
-// About, Exit, and how the program ends while a viewer is open.
-#include "BoxText.h"
+// Exit, and how the program ends while a side window is open.
+#include "EditAction.h"
 #include "TestProgram.h"
-#include "frmText.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -18,16 +15,6 @@ using namespace MainBas;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The viewer's title, visibility and text in one string, to compare them at once.
-QString viewerState()
-{
-    if (!TextViewer())
-        return u"no viewer"_s;
-    return TextViewer()->windowTitle()
-        + (TextViewer()->isVisible() ? u" (shown): "_s : u" (hidden): "_s)
-        + BoxText(TextViewer()->txtFeld);
-}
 
 // Runs the application's event loop as the program does, with the first steps queued;
 // returns its exit code. A watchdog ends a loop that would otherwise never end.
@@ -57,7 +44,6 @@ class TestViewer : public QObject
 {
     Q_OBJECT
 
-private:
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
 
@@ -78,100 +64,62 @@ private slots:
         m_program.reset();
     }
 
-    // ---- the viewer ----
-
-    // Each text replaces the whole of the last, whatever the user typed, leaving the
-    // cursor where it was and nothing to undo.
-    void textIsReplacedWhole_data()
-    {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("second");
-        QTest::newRow("grows by a line") << u"a\r\n"_s << QString() << u"a\r\nb\r\n"_s;
-        QTest::newRow("shrinks") << u"a\r\nb\r\n"_s << QString() << u"a\r\n"_s;
-        QTest::newRow("user typed into it") << u"a\r\n"_s << u"x"_s << u"a\r\nb\r\n"_s;
-    }
-
-    void textIsReplacedWhole()
-    {
-        QFETCH(QString, first);
-        QFETCH(QString, typed);
-        QFETCH(QString, second);
-        SetViewerText(first);
-        QCOMPARE(viewerState(), u"Textfeld (hidden): "_s + first); // created hidden on first use
-        QPlainTextEdit *box = TextViewer()->txtFeld;
-        box->moveCursor(QTextCursor::End);
-        QTest::keyClicks(box, typed);
-        QCOMPARE(BoxText(box), first + typed);
-        box->moveCursor(QTextCursor::Start);
-        SetViewerText(second);
-        QCOMPARE(BoxText(box), second);
-        QCOMPARE(box->textCursor().position(), 0);
-        QVERIFY(!box->document()->isUndoAvailable());
-    }
-
-    // One viewer, replaced in place by every command. OK and the close box destroy it,
-    // and the next use, even before the closed one is gone, starts from a fresh one.
+    // One viewer, its whole text replaced in place by every command, whatever the user
+    // typed into it. OK and the close box destroy it, and the next use, even before the
+    // closed one is gone, starts from a fresh one.
     void lifeCycle()
     {
         m_program->write(u"help.txt"_s, "Help line\r\n");
         QPointer<frmText> viewer = startWithStepTable();
         QVERIFY(viewer);
-        const QString table = viewerState();
+        const QString table = ViewerState();
+        viewer->txtFeld->moveCursor(QTextCursor::End);
+        QTest::keyClicks(viewer->txtFeld, u"typed"_s);
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
         QCOMPARE(TextViewer(), viewer.data());
-        QCOMPARE(viewerState(), table);
+        QCOMPARE(ViewerState(), table);
         QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
         QCOMPARE(TextViewer(), viewer.data());
-        QCOMPARE(viewerState(), u"Tessarion 1.0 - Help (shown): Help line\r\n"_s);
+        QCOMPARE(ViewerState(), u"Tessarion 1.0 - Help (shown): Help line\r\n"_s);
 
         m_die->txtProbeCount->setText(u"2"_s); // Statistics skips its report, shows the viewer
         QTest::mouseClick(viewer->cmdOK, Qt::LeftButton);
-        QCOMPARE(viewerState(), u"no viewer"_s);
+        QCOMPARE(ViewerState(), u"no viewer"_s);
         QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        QCOMPARE(viewerState(), u"Textfeld (shown): Text1"_s);
+        QCOMPARE(ViewerState(), u"Textfeld (shown): Text1"_s);
         QTRY_VERIFY(!viewer);
 
         viewer = TextViewer();
         viewer->close(); // as the close box does
-        QCOMPARE(viewerState(), u"no viewer"_s);
+        QCOMPARE(ViewerState(), u"no viewer"_s);
         QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
-        QCOMPARE(viewerState(), u"Textfeld (shown): Text1"_s);
+        QCOMPARE(ViewerState(), u"Textfeld (shown): Text1"_s);
         QTRY_VERIFY(!viewer);
     }
 
-    // The text box has the focus first, OK second; neither Enter nor Escape closes it.
-    void keysNeverCloseTheViewer()
+    // Runs in the real event loop, which alone decides about the last window: with the
+    // main window closed, the program lives until the viewer and the editor are closed.
+    void programLivesUntilTheLastSideWindowCloses()
     {
-        frmText *viewer = startWithStepTable();
-        QVERIFY(viewer);
-        QApplication::setActiveWindow(viewer);
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
-        QCOMPARE(QApplication::focusWidget(), viewer->txtFeld);
-        QTest::keyClick(viewer->txtFeld, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), viewer->cmdOK);
-        QTest::keyClick(viewer->cmdOK, Qt::Key_Return);
-        QTest::keyClick(viewer->cmdOK, Qt::Key_Escape);
-        QTest::keyClick(viewer->txtFeld, Qt::Key_Escape);
-        QTest::qWait(20);
-        QVERIFY(TextViewer() == viewer && viewer->isVisible());
-    }
-
-    // ---- how the program ends ----
-
-    void programLivesUntilTheViewerCloses()
-    {
-        QVERIFY(startWithStepTable());
-        bool runningAfterMainClosed = false;
-        QObject later; // ends the check below with this test
+        QPointer<QWidget> viewer = startWithStepTable();
+        QTest::keyClick(m_die->cmdAction[1], Qt::Key_F7);
+        QPointer<QWidget> editor = ShownWindow<EditAction>();
+        QVERIFY(viewer && editor && QTest::qWaitForWindowExposed(editor));
+        QList<int> shown; // how many side windows are still shown before each close
+        QObject later; // ends the steps below with this test
+        const auto closeNext = [&] {
+            shown << (viewer && viewer->isVisible()) + (editor && editor->isVisible());
+            if (QWidget *next = viewer && viewer->isVisible() ? viewer.data() : editor.data())
+                next->close();
+        };
         const int exitCode = runEventLoop([&] {
             m_die->close();
             QTimer::singleShot(100, &later, [&] {
-                runningAfterMainClosed = TextViewer() && TextViewer()->isVisible();
-                QTest::mouseClick(TextViewer()->cmdOK, Qt::LeftButton);
+                closeNext();
+                QTimer::singleShot(100, &later, closeNext);
             });
         });
-        QVERIFY(runningAfterMainClosed);
+        QCOMPARE(shown, QList<int>({2, 1}));
         QCOMPARE(exitCode, 0);
     }
 
@@ -188,47 +136,38 @@ private slots:
         QCOMPARE(other.closeRequests, 0);
     }
 
-    // ---- Step Table, Help, About ----
-
+    // Every step with its description in the eleventh column, even an empty one.
     void stepTable()
     {
-        QByteArray steps; // descriptions "D<step>", but an empty one for step 5
-        for (int step = 1; step <= 100; ++step)
-            steps += QByteArray::number(step)
-                + (step == 5 ? "\r\n\r\n" : "\r\nD" + QByteArray::number(step) + "\r\n");
-        m_program->write(u"steps.txt"_s, steps);
+        m_program->write(u"steps.txt"_s, StepsFile("D").replace("\n5\r\nD5\r\n", "\n5\r\n\r\n"));
         QVERIFY((m_die = m_program->startWindow()));
         SetBoxText(m_die->txtInfo, u"kept"_s);
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
 
-        const QStringList lines = viewerState().split(u"\r\n"_s);
-        QCOMPARE(lines.size(), 104 + 1);
-        QCOMPARE(lines.mid(0, 5).join(u'|'),
-                 u"Extended Earthdawn Step Table (shown): Extended Earthdawn Step Table||"
-                 "Step   Dices||1         D1"_s);
-        QCOMPARE(lines[8], u"5         "_s);
-        QCOMPARE(lines[13], u"10        D10"_s);
-        QCOMPARE(lines[103], u"100       D100"_s);
-        QCOMPARE(lines[104], QString()); // the last line ends, too
+        const QStringList lines = ViewerState().split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 104 + 1); // the last line ends, too
+        QCOMPARE(
+            QStringList({lines[0], lines[2], lines[4], lines[8], lines[103], lines[104]}),
+            QStringList({u"Extended Earthdawn Step Table (shown): Extended Earthdawn Step Table"_s,
+                         u"Step   Dices"_s, u"1         D1"_s, u"5         "_s, u"100       D100"_s,
+                         QString()}));
         QCOMPARE(BoxText(m_die->txtInfo), u"kept"_s);
     }
 
+    // A failed read leaves the information window as it was and the viewer shut.
     void help_data()
     {
         QTest::addColumn<QVariant>("file"); // bytes, a FileKind, or null: no file
         QTest::addColumn<QString>("viewer");
         QTest::addColumn<QString>("error");
         const QString title = u"Tessarion 1.0 - Help (shown): "_s;
-        QTest::newRow("three lines, the last unended")
-            << QVariant(QByteArray("a\r\nb\r\nc")) << title + u"a\r\nb\r\nc\r\n"_s << QString();
+        QTest::newRow("code page, the last line unended")
+            << QVariant(QByteArray("a\r\ncaf\xe9 \x80\r\nc")) << title + u"a\r\ncafé €\r\nc\r\n"_s
+            << QString();
         QTest::newRow("empty file") << QVariant(QByteArray("")) << title << QString();
-        QTest::newRow("single-byte code page")
-            << QVariant(QByteArray("caf\xe9 \x80 5")) << title + u"café € 5\r\n"_s << QString();
         QTest::newRow("missing") << QVariant() << u"no viewer"_s << u"File not found"_s;
-        for (const FileKind kind :
-             {FileKind::Folder, FileKind::NamedPipe, FileKind::LinkToZero, FileKind::OverTheLimit})
-            QTest::addRow("refused: %s", qPrintable(RefusalOf(kind)))
-                << QVariant::fromValue(kind) << u"no viewer"_s << RefusalOf(kind);
+        QTest::newRow("a named pipe") << QVariant::fromValue(FileKind::NamedPipe) << u"no viewer"_s
+                                      << RefusalOf(FileKind::NamedPipe);
     }
 
     void help()
@@ -240,33 +179,14 @@ private slots:
         QVERIFY((m_die = m_program->startWindow()));
         QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
 
-        QCOMPARE(viewerState(), viewer);
-        QCOMPARE(m_die->txtErgebnis->text(), u"Help"_s);
-        QCOMPARE(m_die->txtDices->text(), u"Tessarion 1.0"_s);
-        const bool shown = TextViewer();
-        // A failed read leaves the information window as it was.
-        QCOMPARE(BoxText(m_die->txtInfo), shown ? QString() : u"Information Window\r\n"_s);
+        QCOMPARE(ViewerState(), viewer);
+        QCOMPARE(Boxes(m_die),
+                 u"Tessarion 1.0|Help|"_s
+                     + (TextViewer() ? QString() : u"Information Window\r\n"_s));
         const QString errors = m_program->takeErrors().join(u'\n');
         QVERIFY2(error.isEmpty() ? errors.isEmpty()
                                  : errors.contains(error) && errors.contains(u"help.txt"_s),
                  qPrintable(errors));
-    }
-
-    void aboutAfterAStepRoll()
-    {
-        QVERIFY(startWithStepTable());
-        const QString table = viewerState();
-        m_die->txtProbeCount->setText(u"77"_s);
-        QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
-        QTest::mouseClick(m_die->cmdAbout, Qt::LeftButton);
-
-        QCOMPARE(BoxText(m_die->txtInfo),
-                 u"Tessarion is written by the Tessarion project.\r\n"
-                 "Tessarion is freeware: you may use, copy and share it free of charge."_s);
-        QCOMPARE(m_die->txtErgebnis->text(), u"TESSARION"_s);
-        QCOMPARE(m_die->txtDices->text(), u"Version 1.0"_s);
-        QCOMPARE(m_die->txtProbeCount->text(), u"77"_s);
-        QCOMPARE(viewerState(), table);
     }
 };
 
