@@ -39,18 +39,19 @@ void addMoments(StepOdds &odds)
     odds.standardDeviation = std::sqrt(variance);
 }
 
-// Chances that differ by no more than rounding count as equal, so ties and shares met
-// exactly (a d10 shows at most 15 in exactly 95% of rolls) come out as they should.
+// The first of equal chances stays the best: the lowest of tied totals.
 int mostLikelyOf(const StepOdds &odds)
 {
     std::size_t best = 0;
     for (std::size_t i = 1; i < odds.probabilities.size(); ++i) {
-        if (odds.probabilities[i] > odds.probabilities[best] + OddsAccuracy)
+        if (odds.probabilities[i] > odds.probabilities[best])
             best = i;
     }
     return odds.lowest + static_cast<int>(best);
 }
 
+// A share met exactly may fall a rounding short of it (d12+d10+d20 shows at most 10 in
+// exactly 5% of rolls), so sums within OddsAccuracy of the share count as reaching it.
 int smallestTotalReaching(const StepOdds &odds, double share)
 {
     double atMost = 0;
