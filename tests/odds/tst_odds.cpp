@@ -3,6 +3,7 @@
 #include "Dice.h"
 #include "ExplodingSum.h"
 #include "FumbleOdds.h"
+#include "OddsText.h"
 #include "StepChances.h"
 #include "StepOdds.h"
 #include "StepRoller.h"
@@ -14,6 +15,7 @@
 
 using namespace MainBas;
 using namespace MainBas::Odds;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(MainBas::Odds::KarmaDie)
 
@@ -183,6 +185,46 @@ private slots:
         const double sigma = std::sqrt(odds.fumble * (1 - odds.fumble) / samples);
         QVERIFY2(std::abs(double(fumbles) / samples - odds.fumble) < 5 * sigma,
                  qPrintable(QString::number(fumbles)));
+    }
+
+    void chanceTexts_data()
+    {
+        QTest::addColumn<double>("chance");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("impossible") << 0.0 << u"0%"_s;
+        QTest::newRow("tiny but possible: never 0.0%")
+            << 4.9e-4 << u"less than 0.1% (1 in 2,041)"_s;
+        QTest::newRow("rounds up to 0.1%") << 5e-4 << u"0.1% (1 in 2,000)"_s;
+        QTest::newRow("below 1%: one in N") << 1.0 / 480 << u"0.2% (1 in 480)"_s;
+        QTest::newRow("from 1% on: the percentage alone") << 0.01 << u"1.0%"_s;
+        QTest::newRow("a half, one decimal") << 0.5 << u"50.0%"_s;
+        QTest::newRow("almost sure: never 100.0%") << 0.99951 << u"more than 99.9%"_s;
+        QTest::newRow("certain") << 1.0 << u"100%"_s;
+        QTest::newRow("a million to one, grouped") << 1e-6 << u"less than 0.1% (1 in 1,000,000)"_s;
+    }
+
+    void chanceTexts()
+    {
+        QFETCH(double, chance);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(ChanceText(chance)), text);
+    }
+
+    // What a player reads for step 11 with a D6 karma die against 13.
+    void summary()
+    {
+        const std::vector<std::string> lines
+            = SummaryLines(11, KarmaDie::D6, 13, ComputeStepOdds(11, KarmaDie::D6));
+        QStringList text;
+        for (const std::string &line : lines)
+            text << QString::fromStdString(line);
+        QCOMPARE(text,
+                 QStringList({u"Step 11: D10+D8, karma D6"_s, u"Mean 15.5, most likely total 13"_s,
+                              u"Middle 90% of rolls: 7 to 28"_s, u"Success (13 or more): 63.0%"_s,
+                              u"Beating it by 5 or more (18 or more): 30.8%"_s,
+                              u"Beating it by 10 or more (23 or more): 13.9%"_s,
+                              u"Beating it by 15 or more (28 or more): 5.4%"_s,
+                              u"Fumble: 0.2% (1 in 480)"_s}));
     }
 };
 
