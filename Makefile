@@ -65,6 +65,7 @@ test-sanitize: deps
 bench: build
 	$(BUILD_DIR)/bench/tessarion_bench
 	$(BUILD_DIR)/bench/tessarion_ui_bench
+	$(BUILD_DIR)/bench/tessarion_odds_bench
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS (default 120); not part of CI.
 fuzz: deps

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace MainBas {
@@ -183,6 +184,9 @@ inline constexpr std::array<StepPool, StepCount> Pools = [] {
 
 // The pool of step 1 to 100 in dice notation, e.g. "4d20+4d10+3d8+2d6" or "d4-2".
 std::string_view PoolNotation(int step);
+
+// The same pool as the windows show it, with capital dice: "4D20+4D10+3D8+2D6", "D4-2".
+std::string PoolText(int step);
 
 // The parsed pool of step 1 to 100; the caller makes sure the step lies in range.
 inline const StepPool &PoolOfStep(int step)

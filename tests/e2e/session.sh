@@ -109,6 +109,18 @@ check "distribution: heading" "$(printf '%s\n' "$report" | head -n 2 | tr '\n' '
     "Distribution for step 1   \(N=1000 samples\)\.\|Dice\(s\): D4-2\|"
 click_at "$viewer" 120 7440 1455 375 # OK closes the viewer
 
+# The Menu key on the focused step button: its context menu, then the Step Odds window.
+xdotool windowfocus --sync "$main"
+xdotool key Menu
+sleep 0.3
+xdotool key Down Return
+odds=$(wait_window "Step Odds")
+check "step odds: opened by the Menu key" "$(xdotool getwindowname "$odds")" "Step Odds"
+xdotool windowfocus --sync "$odds"
+xdotool key Escape
+sleep 0.3
+check "step odds: Esc closes it" "$(xdotool search --all --onlyvisible --pid "$pid" --name '^Step Odds$' | wc -l)" "0"
+
 # Statistics for 50 samples.
 click_at "$main" $TXT_SAMPLES
 xdotool key ctrl+a type 50

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 namespace MainBas {
@@ -38,11 +39,21 @@ ButtonArrayKeys::ButtonArrayKeys(QButtonGroup *group)
 
 bool ButtonArrayKeys::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *button = static_cast<QAbstractButton *>(watched);
+    const int index = m_group->id(button);
+    if (index < 0)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::ContextMenu) {
+        emit contextMenu(index, static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
-        const int index = m_group->id(static_cast<QAbstractButton *>(watched));
-        if (index >= 0)
-            emit keyDown(index, keyCodeOf(static_cast<QKeyEvent *>(event)),
-                         shiftStateOf(static_cast<QKeyEvent *>(event)));
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            emit contextMenu(index, button->mapToGlobal(button->rect().center()));
+            return true;
+        }
+        emit keyDown(index, keyCodeOf(key), shiftStateOf(key));
     }
     return QObject::eventFilter(watched, event);
 }

@@ -94,6 +94,7 @@ Die::Die(QWidget *parent)
     createBoxes();
     createButtons();
     connectEvents();
+    offerStepOdds();
 }
 
 void Die::createPanels()
@@ -172,8 +173,9 @@ void Die::createButtons()
 void Die::connectEvents()
 {
     connect(m_stepGroup, &QButtonGroup::idClicked, this, &Die::cmdStep_Click);
-    connect(new ButtonArrayKeys(m_stepGroup), &ButtonArrayKeys::keyDown, this,
-            &Die::cmdStep_KeyDown);
+    auto *stepKeys = new ButtonArrayKeys(m_stepGroup);
+    connect(stepKeys, &ButtonArrayKeys::keyDown, this, &Die::cmdStep_KeyDown);
+    connect(stepKeys, &ButtonArrayKeys::contextMenu, this, &Die::cmdStep_ContextMenu);
     connect(cmdStatistic, &QPushButton::clicked, this, &Die::cmdStatistic_Click);
     connect(cmdSteps, &QPushButton::clicked, this, &Die::cmdSteps_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &Die::cmdHelp_Click);

@@ -55,6 +55,7 @@ public:
 public slots:
     void cmdStep_Click(int Index);
     void cmdStep_KeyDown(int Index, int KeyCode, int Shift);
+    void cmdStep_ContextMenu(int Index, const QPoint &globalPosition);
     void cmdStatistic_Click();
     void cmdSteps_Click();
     void cmdHelp_Click();
@@ -73,6 +74,7 @@ private:
     void createLabels();
     void createPicture();
     void connectEvents();
+    void offerStepOdds();
 
     QButtonGroup *m_stepGroup = nullptr;
     QButtonGroup *m_decisionGroup = nullptr;

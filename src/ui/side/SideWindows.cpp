@@ -2,6 +2,7 @@
 
 #include "EditAction.h"
 #include "SideWindow.h"
+#include "StepOddsWindow.h"
 #include "frmText.h"
 
 namespace MainBas {
@@ -17,6 +18,12 @@ OneInstance<frmText> &viewer()
 OneInstance<EditAction> &editor()
 {
     static OneInstance<EditAction> holder;
+    return holder;
+}
+
+OneInstance<StepOddsWindow> &odds()
+{
+    static OneInstance<StepOddsWindow> holder;
     return holder;
 }
 
@@ -37,10 +44,21 @@ EditAction *ActionEditor()
     return editor().liveOrNew();
 }
 
+StepOddsWindow *OddsWindow()
+{
+    return odds().live();
+}
+
+StepOddsWindow *OddsWindowCreatedOnDemand()
+{
+    return odds().liveOrNew();
+}
+
 void DestroySideWindows()
 {
     viewer().destroy();
     editor().destroy();
+    odds().destroy();
 }
 
 } // namespace MainBas

@@ -7,6 +7,7 @@
 namespace MainBas {
 
 class EditAction;
+class StepOddsWindow;
 class frmText;
 
 // The viewer as it stands, or nullptr when it is closed or was never used.
@@ -17,6 +18,12 @@ frmText *TextViewerCreatedOnDemand();
 
 // The action editor, created hidden when none is open; an open one as it stands.
 EditAction *ActionEditor();
+
+// The Step Odds window as it stands, or nullptr when it is closed or was never used.
+StepOddsWindow *OddsWindow();
+
+// The Step Odds window, created hidden when none is open.
+StepOddsWindow *OddsWindowCreatedOnDemand();
 
 // Deletes every side window at once, open or not.
 void DestroySideWindows();

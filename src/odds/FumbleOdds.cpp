@@ -1,0 +1,77 @@
+#include "FumbleOdds.h"
+
+#include "RolledDice.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace MainBas::Odds {
+
+// With s taken off the dice's value sum V, the rule asks for V - s == rolls or V - s <= 1.
+// Call E = V - rolls the excess: the first is E == s, the second V <= s + 1. A die's value is
+// at least its number of rolls and above its own excess, so both need every die's excess to
+// be at most s. That leaves a handful of ways for each die to land (a first 1 alone when s is
+// 0), and a small table over (E, V) adds the dice one at a time.
+
+namespace {
+
+struct Landing
+{
+    int excess;
+    int value;
+    double chance;
+};
+
+// The ways an n-sided die lands with an excess of at most limit: k highest faces, then a face
+// f below n, exceed their k + 1 rolls by k (n - 1) + f - 1.
+std::vector<Landing> landingsUpTo(int size, int limit)
+{
+    std::vector<Landing> landings;
+    double chance = 1.0 / size;
+    for (int highest = 0; highest * (size - 1) <= limit; ++highest, chance /= size) {
+        for (int face = 1; face < size && highest * (size - 1) + face - 1 <= limit; ++face)
+            landings.push_back({highest * (size - 1) + face - 1, highest * size + face, chance});
+    }
+    return landings;
+}
+
+// The chance of each (E, V) the dice so far can reach; value sums past the fumble's reach,
+// above s + 1, share the entry of s + 2.
+using Table = std::map<std::pair<int, int>, double>;
+
+Table withDie(const Table &before, const std::vector<Landing> &landings, int subtraction)
+{
+    Table after;
+    for (const auto &[reached, chance] : before) {
+        for (const Landing &landing : landings) {
+            const int excess = reached.first + landing.excess;
+            const int value = std::min(reached.second + landing.value, subtraction + 2);
+            if (excess <= subtraction)
+                after[{excess, value}] += chance * landing.chance;
+        }
+    }
+    return after;
+}
+
+} // namespace
+
+double FumbleChance(int step, KarmaDie karma)
+{
+    const RolledDice dice = DiceOf(step, karma);
+    const int s = dice.subtraction;
+    Table reached {{{0, 0}, 1.0}};
+    for (const int size : dice.sizes)
+        reached = withDie(reached, landingsUpTo(size, s), s);
+
+    double fumble = 0;
+    for (const auto &[excessAndValue, chance] : reached) {
+        const auto [excess, value] = excessAndValue;
+        if (excess == s || value <= s + 1)
+            fumble += chance;
+    }
+    return fumble;
+}
+
+} // namespace MainBas::Odds

@@ -1,0 +1,38 @@
+// The exact odds of a step: each step button names its dice in a tooltip, and its context
+// menu (right click, the Menu key, Shift+F10) opens the Step Odds window for it.
+#include "Die.h"
+
+#include "ErrorReporter.h"
+#include "SideWindows.h"
+#include "StepOddsWindow.h"
+#include "StepPools.h"
+
+#include <QMenu>
+#include <QPushButton>
+
+namespace MainBas {
+
+void Die::offerStepOdds()
+{
+    for (int i = 0; i < StepCount; ++i) {
+        cmdStep[static_cast<std::size_t>(i)]->setToolTip(
+            QStringLiteral("Step %1: %2\nRight-click for the odds.")
+                .arg(i + 1)
+                .arg(QString::fromStdString(PoolText(i + 1))));
+    }
+}
+
+void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition)
+{
+    RunCommand([&] {
+        const int step = Index + 1;
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction *odds = menu->addAction(QStringLiteral("Odds for step %1...").arg(step));
+        connect(odds, &QAction::triggered, this,
+                [step] { RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step); }); });
+        menu->popup(globalPosition);
+    });
+}
+
+} // namespace MainBas

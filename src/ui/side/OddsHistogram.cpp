@@ -1,0 +1,155 @@
+#include "OddsHistogram.h"
+
+#include "OddsText.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace MainBas {
+
+namespace {
+
+// Rolls reaching beyond this are too rare to draw.
+constexpr double DrawnTail = 0.001;
+
+QString fromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+OddsHistogram::OddsHistogram(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("histogram"));
+    setAccessibleName(QStringLiteral("Histogram of totals"));
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+}
+
+void OddsHistogram::setOdds(const Odds::StepOdds &odds, int target)
+{
+    m_odds = odds;
+    m_target = target;
+    m_lastTotal = odds.lowest;
+    while (m_lastTotal < odds.highestListed() && odds.atLeast(m_lastTotal + 1) >= DrawnTail)
+        ++m_lastTotal;
+    m_highestChance = odds.probability(odds.mostLikely);
+    setAccessibleDescription(barText(std::clamp(target, firstTotal(), lastTotal())));
+    update();
+}
+
+QSize OddsHistogram::sizeHint() const
+{
+    return {480, 200};
+}
+
+QRect OddsHistogram::plotArea() const
+{
+    const int line = fontMetrics().height();
+    return rect().adjusted(line, line + 4, -line, -(line + 6));
+}
+
+QRect OddsHistogram::barRect(int total) const
+{
+    if (total < firstTotal() || total > lastTotal())
+        return {};
+    const QRect area = plotArea();
+    const int bars = lastTotal() - firstTotal() + 1;
+    const int left = area.left() + area.width() * (total - firstTotal()) / bars;
+    const int right = area.left() + area.width() * (total - firstTotal() + 1) / bars;
+    const int height
+        = static_cast<int>(area.height() * m_odds.probability(total) / m_highestChance);
+    return {left, area.bottom() - height + 1, std::max(1, right - left - 1), height};
+}
+
+int OddsHistogram::totalAt(QPoint position) const
+{
+    const QRect area = plotArea();
+    if (!area.contains(position))
+        return firstTotal() - 1;
+    const int bars = lastTotal() - firstTotal() + 1;
+    return firstTotal() + (position.x() - area.left()) * bars / area.width();
+}
+
+QString OddsHistogram::barText(int total) const
+{
+    return QStringLiteral("Total %1: %2\n%1 or more: %3")
+        .arg(total)
+        .arg(fromStd(Odds::ChanceText(m_odds.probability(total))),
+             fromStd(Odds::ChanceText(m_odds.atLeast(total))));
+}
+
+bool OddsHistogram::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int total = totalAt(help->pos());
+    if (total < firstTotal() || total > lastTotal()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), barText(total), this, barRect(total));
+    }
+    return true;
+}
+
+void OddsHistogram::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    paintBars(painter);
+    paintTotalsAxis(painter);
+    paintTargetMark(painter);
+}
+
+void OddsHistogram::paintBars(QPainter &painter) const
+{
+    for (int total = firstTotal(); total <= lastTotal(); ++total)
+        painter.fillRect(barRect(total), total >= m_target ? AtOrAboveTarget : BelowTarget);
+    painter.setPen(palette().color(QPalette::Text));
+    const QRect area = plotArea();
+    painter.drawLine(area.bottomLeft() + QPoint(0, 1), area.bottomRight() + QPoint(0, 1));
+}
+
+// Totals under the bars, as many as fit without touching.
+void OddsHistogram::paintTotalsAxis(QPainter &painter) const
+{
+    const QRect area = plotArea();
+    const int labelWidth = fontMetrics().horizontalAdvance(QString::number(lastTotal())) + 8;
+    const int bars = lastTotal() - firstTotal() + 1;
+    const int every
+        = std::max(1, (labelWidth * bars + area.width() - 1) / std::max(1, area.width()));
+    for (int total = firstTotal(); total <= lastTotal(); ++total) {
+        if ((total - firstTotal()) % every != 0)
+            continue;
+        const QRect bar = barRect(total);
+        const QRect label(bar.center().x() - labelWidth / 2, area.bottom() + 4, labelWidth,
+                          fontMetrics().height());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(total));
+    }
+}
+
+// A line at the left edge of the target's bar, or at the end of the chart it lies beyond.
+void OddsHistogram::paintTargetMark(QPainter &painter) const
+{
+    const QRect area = plotArea();
+    int x = area.right();
+    if (m_target <= firstTotal())
+        x = area.left();
+    else if (m_target <= lastTotal())
+        x = barRect(m_target).left() - 1;
+    painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DashLine));
+    painter.drawLine(x, area.top() - 2, x, area.bottom());
+    const QString label = QStringLiteral("Target %1").arg(m_target);
+    const int width = fontMetrics().horizontalAdvance(label);
+    const int left = std::clamp(x - width / 2, 0, std::max(0, this->width() - width));
+    painter.drawText(QRect(left, 0, width, area.top() - 2), Qt::AlignCenter, label);
+}
+
+} // namespace MainBas

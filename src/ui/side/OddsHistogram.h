@@ -1,0 +1,56 @@
+#pragma once
+
+#include "StepOdds.h"
+
+#include <QColor>
+#include <QWidget>
+
+class QPainter;
+
+namespace MainBas {
+
+// A bar chart of the exact distribution of one step roll, from the lowest total to where
+// fewer than 0.1% of rolls reach. Bars at or above the target number take the second
+// colour and a line marks the target; the mouse over a bar tells its total, its chance and
+// the chance of at least it.
+class OddsHistogram : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static inline const QColor BelowTarget = QColor(112, 128, 160);
+    static inline const QColor AtOrAboveTarget = QColor(46, 139, 87);
+
+    explicit OddsHistogram(QWidget *parent = nullptr);
+
+    void setOdds(const Odds::StepOdds &odds, int target);
+
+    int firstTotal() const { return m_odds.lowest; }
+    int lastTotal() const { return m_lastTotal; }
+
+    // Where the bar of a total is drawn; empty for a total without a bar.
+    QRect barRect(int total) const;
+
+    // What the mouse over the bar of a total shows.
+    QString barText(int total) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect plotArea() const;
+    int totalAt(QPoint position) const;
+    void paintBars(QPainter &painter) const;
+    void paintTotalsAxis(QPainter &painter) const;
+    void paintTargetMark(QPainter &painter) const;
+
+    Odds::StepOdds m_odds;
+    int m_target = 1;
+    int m_lastTotal = 0;
+    double m_highestChance = 1;
+};
+
+} // namespace MainBas

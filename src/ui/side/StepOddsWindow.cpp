@@ -1,0 +1,223 @@
+#include "StepOddsWindow.h"
+
+#include "OddsHistogram.h"
+#include "OddsText.h"
+#include "StepChances.h"
+#include "StepPools.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace MainBas {
+
+namespace {
+
+constexpr int ClientWidth = 10800;
+constexpr int ClientHeight = 8400;
+constexpr int HighestTarget = 999;
+
+QString fromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+Odds::KarmaDie karmaOf(const QComboBox *box)
+{
+    return Odds::KarmaDice.at(static_cast<std::size_t>(std::max(0, box->currentIndex())));
+}
+
+template<typename Widget> Widget *named(Widget *widget, const char *name, const char *accessible)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(QLatin1String(accessible));
+    return widget;
+}
+
+QLabel *buddyLabel(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+StepOddsWindow::StepOddsWindow()
+    : SideWindow(Qt::Window, QStringLiteral("StepOddsWindow"), QStringLiteral("Step Odds"),
+                 ClientWidth, ClientHeight)
+{
+    setFont(QApplication::font());
+    tabViews = named(new QTabWidget, "tabViews", "Views");
+    tabViews->addTab(createSummaryView(), QStringLiteral("&Summary"));
+    createStepsTable();
+    tabViews->addTab(tblSteps, QStringLiteral("&All steps"));
+    cmdClose = named(new QPushButton(QStringLiteral("Close")), "cmdClose", "Close");
+    cmdClose->setAutoDefault(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createControls());
+    layout->addWidget(tabViews, 1);
+    layout->addWidget(cmdClose, 0, Qt::AlignRight);
+
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &StepOddsWindow::copy);
+    refresh();
+}
+
+QWidget *StepOddsWindow::createControls()
+{
+    spnStep = named(new QSpinBox, "spnStep", "Step");
+    spnStep->setRange(1, StepCount);
+    cboKarma = named(new QComboBox, "cboKarma", "Karma die");
+    for (const Odds::KarmaDie karma : Odds::KarmaDice) {
+        const std::string text = Odds::KarmaDieText(karma);
+        cboKarma->addItem(text.empty() ? QStringLiteral("none") : fromStd(text));
+    }
+    spnTarget = named(new QSpinBox, "spnTarget", "Target number");
+    spnTarget->setRange(1, HighestTarget);
+
+    auto *controls = new QWidget;
+    auto *row = new QHBoxLayout(controls);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(buddyLabel(QStringLiteral("S&tep:"), spnStep));
+    row->addWidget(spnStep);
+    row->addSpacing(12);
+    row->addWidget(buddyLabel(QStringLiteral("&Karma die:"), cboKarma));
+    row->addWidget(cboKarma);
+    row->addSpacing(12);
+    row->addWidget(buddyLabel(QStringLiteral("Ta&rget number:"), spnTarget));
+    row->addWidget(spnTarget);
+    row->addStretch();
+
+    connect(spnStep, &QSpinBox::valueChanged, this, &StepOddsWindow::refresh);
+    connect(cboKarma, &QComboBox::currentIndexChanged, this, &StepOddsWindow::refresh);
+    connect(spnTarget, &QSpinBox::valueChanged, this, &StepOddsWindow::refresh);
+    return controls;
+}
+
+QWidget *StepOddsWindow::createSummaryView()
+{
+    lblSummary = named(new QLabel, "lblSummary", "Summary");
+    lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    histogram = new OddsHistogram;
+
+    auto *view = new QWidget;
+    auto *layout = new QVBoxLayout(view);
+    layout->addWidget(lblSummary);
+    layout->addWidget(histogram, 1);
+    return view;
+}
+
+void StepOddsWindow::createStepsTable()
+{
+    const QStringList headers
+        = {QStringLiteral("Step"), QStringLiteral("Dice"), QStringLiteral("Mean"),
+           QStringLiteral("Success"), QStringLiteral("Fumble")};
+    tblSteps = named(new QTableWidget(StepCount, static_cast<int>(headers.size())), "tblSteps",
+                     "All steps");
+    tblSteps->setHorizontalHeaderLabels(headers);
+    tblSteps->verticalHeader()->hide();
+    tblSteps->verticalHeader()->setDefaultSectionSize(tblSteps->fontMetrics().height() + 6);
+    tblSteps->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblSteps->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblSteps->setTabKeyNavigation(false);
+    for (int row = 0; row < StepCount; ++row) {
+        tblSteps->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
+        tblSteps->setItem(row, 1, new QTableWidgetItem(fromStd(PoolText(row + 1))));
+        for (int column = 2; column < headers.size(); ++column) {
+            auto *figure = new QTableWidgetItem;
+            figure->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tblSteps->setItem(row, column, figure);
+        }
+    }
+    tblSteps->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+}
+
+void StepOddsWindow::showStep(int step)
+{
+    const double mean = Odds::ClosedFormMean(step, Odds::KarmaDie::None);
+    const QSignalBlocker quietStep(spnStep);
+    const QSignalBlocker quietTarget(spnTarget);
+    spnStep->setValue(step);
+    spnTarget->setValue(std::clamp(static_cast<int>(std::lround(mean)), 1, HighestTarget));
+    refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void StepOddsWindow::refresh()
+{
+    const int step = spnStep->value();
+    const int target = spnTarget->value();
+    const Odds::KarmaDie karma = karmaOf(cboKarma);
+    const Odds::StepOdds odds = Odds::ComputeStepOdds(step, karma);
+
+    QStringList lines;
+    for (const std::string &line : Odds::SummaryLines(step, karma, target, odds))
+        lines << fromStd(line);
+    lblSummary->setText(lines.join(QLatin1Char('\n')));
+    histogram->setOdds(odds, target);
+    refreshStepsTable();
+}
+
+void StepOddsWindow::refreshStepsTable()
+{
+    const auto rows = Odds::ChancesOfAllSteps(spnTarget->value(), karmaOf(cboKarma));
+    for (const Odds::StepChances &row : rows) {
+        const int at = row.step - 1;
+        tblSteps->item(at, 2)->setText(QString::number(row.mean, 'f', 1));
+        tblSteps->item(at, 3)->setText(fromStd(Odds::PercentText(row.success)));
+        tblSteps->item(at, 4)->setText(fromStd(Odds::ChanceText(row.fumble)));
+    }
+    tblSteps->selectRow(spnStep->value() - 1);
+}
+
+// Esc closes the window from any control that leaves the key unused.
+void StepOddsWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        SideWindow::keyPressEvent(event);
+}
+
+QString StepOddsWindow::copiedText() const
+{
+    if (tabViews->currentWidget() != tblSteps)
+        return lblSummary->text();
+    std::set<int> rows;
+    for (const QModelIndex &index : tblSteps->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    QStringList lines;
+    for (const int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < tblSteps->columnCount(); ++column)
+            cells << tblSteps->item(row, column)->text();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void StepOddsWindow::copy() const
+{
+    QGuiApplication::clipboard()->setText(copiedText());
+}
+
+} // namespace MainBas

@@ -1,0 +1,131 @@
+// The Step Odds window, opened from the step buttons of the real main window.
+#include "Die.h"
+#include "OddsHistogram.h"
+#include "SideWindows.h"
+#include "StepOddsWindow.h"
+#include "TestProgram.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace MainBas;
+using namespace Qt::StringLiterals;
+
+class TestStepOdds : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_program;
+    Die *m_die = nullptr;
+
+    // Chooses the one entry of the step button's open context menu.
+    static StepOddsWindow *chooseOdds(const QString &entry)
+    {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || menu->actions().size() != 1 || menu->actions()[0]->text() != entry)
+            return nullptr;
+        menu->actions()[0]->trigger();
+        menu->close();
+        return OddsWindow();
+    }
+
+    QColor colourOfBar(int total) const
+    {
+        return OddsWindow()->histogram->grab().toImage().pixelColor(
+            OddsWindow()->histogram->barRect(total).bottomLeft() + QPoint(1, -1));
+    }
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>();
+        QVERIFY((m_die = m_program->startWindow()));
+    }
+
+    void cleanup()
+    {
+        DestroySideWindows();
+        m_program.reset();
+    }
+
+    // A right click, Shift+F10 and the Menu key (which X11 turns into a context menu
+    // request) all open one window, switched to the step asked for last.
+    void openedFromAStepButton()
+    {
+        QPushButton *step20 = m_die->cmdStep[19];
+        QCOMPARE(step20->toolTip(), u"Step 20: D20+D8+D6\nRight-click for the odds."_s);
+        // The window system turns a right click into this request; QTest's click does not.
+        const QPoint centre20 = step20->rect().center();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, centre20,
+                                     step20->mapToGlobal(centre20));
+        QApplication::sendEvent(step20, &rightClick);
+        StepOddsWindow *window = chooseOdds(u"Odds for step 20..."_s);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->spnStep->value(), 20);
+        QCOMPARE(window->spnTarget->value(), 20); // the rounded mean, 20.4
+
+        QTest::keyClick(m_die->cmdStep[10], Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(chooseOdds(u"Odds for step 11..."_s), window);
+        QCOMPARE(window->spnStep->value(), 11);
+
+        const QPoint centre = m_die->cmdStep[2]->rect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre,
+                                  m_die->cmdStep[2]->mapToGlobal(centre));
+        QApplication::sendEvent(m_die->cmdStep[2], &menuKey);
+        QCOMPARE(chooseOdds(u"Odds for step 3..."_s), window);
+        QCOMPARE(window->spnStep->value(), 3);
+        QVERIFY(m_program->takeErrors().isEmpty());
+    }
+
+    // The target number moves the success line, the coloured bars and the mark.
+    void targetNumberChangesTheSummaryAndTheBars()
+    {
+        OddsWindowCreatedOnDemand()->showStep(11);
+        StepOddsWindow *window = OddsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->cboKarma->setCurrentIndex(2); // D6
+        window->spnTarget->setValue(13);
+        QVERIFY(window->lblSummary->text().contains(u"Success (13 or more): 63.0%"_s));
+        QCOMPARE(colourOfBar(12), OddsHistogram::BelowTarget);
+        QCOMPARE(colourOfBar(13), OddsHistogram::AtOrAboveTarget);
+
+        window->spnTarget->setFocus();
+        QTest::keyClick(window->spnTarget, Qt::Key_Up);
+        QVERIFY(window->lblSummary->text().contains(u"Success (14 or more): "_s));
+        QCOMPARE(colourOfBar(13), OddsHistogram::BelowTarget);
+        QCOMPARE(window->histogram->barText(13), u"Total 13: 7.4%\n13 or more: 63.0%"_s);
+    }
+
+    // The second view lists every step; Ctrl+C copies the selected rows with tabs, or the
+    // summary in the first view. Esc closes the window.
+    void allStepsAndCopying()
+    {
+        OddsWindowCreatedOnDemand()->showStep(11);
+        StepOddsWindow *window = OddsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window->tblSteps, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), window->lblSummary->text());
+
+        window->tabViews->setCurrentWidget(window->tblSteps);
+        QCOMPARE(window->tblSteps->rowCount(), 100);
+        QTest::keyClick(window->tblSteps, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), u"11\tD10+D8\t11.3\t47.3%\t1.3%"_s);
+        window->tblSteps->selectAll();
+        QTest::keyClick(window->tblSteps, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().split(u'\n').size(), 100);
+
+        QTest::keyClick(window->spnTarget, Qt::Key_Escape);
+        QVERIFY(!OddsWindow());
+    }
+};
+
+QTEST_MAIN(TestStepOdds)
+#include "tst_step_odds.moc"
