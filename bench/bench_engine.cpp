@@ -4,6 +4,8 @@
 #include "StatisticsReport.h"
 #include "StepPools.h"
 #include "StepRoller.h"
+#include "WorkProgress.h"
+#include "WorkerThreads.h"
 
 #include <algorithm>
 #include <chrono>
@@ -113,5 +115,15 @@ int main()
                 static_cast<double>(draws) / (100.0 * samples));
     std::printf("statistics workload: N=%d %.1f ms, raw draws %.1f ms, ratio %.2f\n", samples,
                 workloadMs, drawsMs, workloadMs / drawsMs);
+
+    // The report's own rolling on every core against one core, timed in turn.
+    const auto rollOn = [samples](unsigned threads) {
+        WorkProgress progress;
+        sink = RollStatistics(samples, progress, threads).steps.back().sumOfTotals;
+    };
+    const auto [allCoresMs, oneCoreMs] = mediansInTurn(
+        5, [&] { rollOn(WorkerThreads()); }, [&] { rollOn(1); });
+    std::printf("statistics report (all cores): N=%d %.1f ms, one core %.1f ms, speed-up %.2f\n",
+                samples, allCoresMs, oneCoreMs, oneCoreMs / allCoresMs);
     return 0;
 }

@@ -16,6 +16,25 @@ std::uint64_t splitMix64(std::uint64_t &state)
 
 } // namespace
 
+void Xoshiro256::jump()
+{
+    // The jump polynomial of xoshiro256, as its authors publish it.
+    static constexpr std::uint64_t Jump[] = {0x180ec6d33cfd0abaULL, 0xd5a61266f0c9392cULL,
+                                             0xa9582618e03fc9aaULL, 0x39abdc4529b1661cULL};
+    std::uint64_t jumped[4] = {};
+    for (const std::uint64_t word : Jump) {
+        for (int bit = 0; bit < 64; ++bit) {
+            if (word & (std::uint64_t {1} << bit)) {
+                for (int i = 0; i < 4; ++i)
+                    jumped[i] ^= state[i];
+            }
+            next();
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        state[i] = jumped[i];
+}
+
 RandomSource::RandomSource()
 {
     seed(0);
@@ -32,6 +51,18 @@ void RandomSource::seedFromTimer()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     seed(static_cast<std::uint64_t>(ticks));
+}
+
+std::vector<Xoshiro256> RandomSource::splitStreams(std::size_t count)
+{
+    std::vector<Xoshiro256> streams;
+    streams.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        m_generator.jump();
+        streams.push_back(m_generator);
+    }
+    m_generator.jump();
+    return streams;
 }
 
 RandomSource TheRandomSource;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace MainBas {
 
@@ -32,6 +33,10 @@ struct Xoshiro256
         return static_cast<double>(k) * 0x1.0p-53;
     }
 
+    // Moves the state 2^128 draws ahead at once, so that streams split off one after
+    // another never meet.
+    void jump();
+
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 };
 
@@ -59,6 +64,11 @@ public:
     // For hot loops that draw from a local copy and hand the state back afterwards.
     Xoshiro256 generator() const { return m_generator; }
     void setGenerator(const Xoshiro256 &generator) { m_generator = generator; }
+
+    // Splits off streams of their own for work on other threads: stream k starts k + 1
+    // jumps of 2^128 draws ahead, and the source itself moves past all of them, so no two
+    // streams, and no later draw of the source, ever share a draw.
+    std::vector<Xoshiro256> splitStreams(std::size_t count);
 
 private:
     Xoshiro256 m_generator;

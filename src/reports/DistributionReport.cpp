@@ -3,6 +3,8 @@
 #include "StepDescriptions.h"
 #include "StepRoller.h"
 #include "TextForms.h"
+#include "WorkProgress.h"
+#include "WorkerThreads.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +41,56 @@ QString listing(const Distribution &d)
     return text;
 }
 
+// How many samples each of the threads rolls: together exactly as many as the loop over
+// i <= samples makes.
+std::vector<double> shares(double samples, unsigned threads)
+{
+    const double whole = std::max(0.0, std::floor(samples));
+    std::vector<double> shares(threads, std::floor(whole / threads));
+    // Beyond 2^53 samples no count is exact any more, nor will such a report ever end.
+    if (whole < 0x1.0p53) {
+        for (auto left = static_cast<std::int64_t>(whole - shares[0] * threads); left > 0; --left)
+            shares[static_cast<std::size_t>(left - 1)] += 1;
+    }
+    return shares;
+}
+
+DistributionRun rollOnStreams(std::int16_t step, double samples, WorkProgress &progress,
+                              unsigned threads)
+{
+    const unsigned pieces = samples > SplitAbove ? threads : 1;
+    const std::vector<double> counts = shares(samples, pieces);
+    std::vector<Xoshiro256> streams = Random().splitStreams(pieces);
+    std::vector<Distribution> parts(pieces);
+    FirstFailure failure(static_cast<int>(pieces));
+    RunOnThreads(pieces, [&](unsigned piece) {
+        // Copies of its own: threads writing next to each other would share cache lines.
+        Xoshiro256 stream = streams[piece];
+        Distribution part;
+        try {
+            ForEachSample(counts[piece], &progress,
+                          [&] { part.add(RollStepWith(step, stream).total); });
+            parts[piece] = std::move(part);
+        } catch (const WorkCancelled &) {
+        } catch (...) {
+            failure.record(static_cast<int>(piece), std::current_exception());
+        }
+    });
+    DistributionRun run;
+    run.cancelled = progress.isCancelled();
+    run.error = failure.error();
+    for (const Distribution &part : parts)
+        run.distribution.merge(part);
+    return run;
+}
+
 } // namespace
+
+void TotalTally::merge(const TotalTally &other)
+{
+    for (std::size_t i = 0; i < m_counts.size(); ++i)
+        m_counts[i] += other.m_counts[i];
+}
 
 void Distribution::add(std::int16_t total)
 {
@@ -49,12 +100,33 @@ void Distribution::add(std::int16_t total)
     sum += total;
 }
 
-Distribution RollDistribution(std::int16_t step, double samples)
+void Distribution::merge(const Distribution &other)
+{
+    tally.merge(other.tally);
+    sum += other.sum;
+    lowest = std::min(lowest, other.lowest);
+    highest = std::max(highest, other.highest);
+}
+
+Distribution RollDistribution(std::int16_t step, double samples, WorkProgress *progress)
 {
     Distribution result;
-    for (std::int64_t i = 1; static_cast<double>(i) <= samples; ++i)
-        result.add(RollStep(step));
+    ForEachSample(samples, progress, [&] { result.add(RollStep(step)); });
     return result;
+}
+
+DistributionRun RollDistribution(std::int16_t step, double samples, WorkProgress &progress,
+                                 unsigned threads)
+{
+    if (!Random().isScripted())
+        return rollOnStreams(step, samples, progress, threads);
+    DistributionRun run;
+    try {
+        run.distribution = RollDistribution(step, samples, &progress);
+    } catch (...) {
+        run.error = std::current_exception();
+    }
+    return run;
 }
 
 QString DistributionReport(std::int16_t step, const QString &typedCount,

@@ -3,9 +3,12 @@
 #include <QString>
 
 #include <cstdint>
+#include <exception>
 #include <vector>
 
 namespace MainBas {
+
+class WorkProgress;
 
 // How often each total came up. Every 16-bit total has its own wide counter, so
 // neither a rare high roll nor a huge sample count can break the listing.
@@ -13,6 +16,7 @@ class TotalTally
 {
 public:
     void add(std::int16_t total) { ++m_counts[cell(total)]; }
+    void merge(const TotalTally &other);
     std::int64_t count(std::int16_t total) const { return m_counts[cell(total)]; }
 
 private:
@@ -35,10 +39,28 @@ struct Distribution
     std::int16_t highest = -1;
 
     void add(std::int16_t total);
+    void merge(const Distribution &other);
 };
 
-// Rolls the step as often as the sample count says (i = 1, 2, ... while i <= samples).
-Distribution RollDistribution(std::int16_t step, double samples);
+// Rolls the step from the program's source as often as the sample count says
+// (i = 1, 2, ... while i <= samples).
+Distribution RollDistribution(std::int16_t step, double samples, WorkProgress *progress = nullptr);
+
+// What one run of the report left: the distribution, or the failure, or the news that it
+// was cancelled.
+struct DistributionRun
+{
+    Distribution distribution;
+    std::exception_ptr error;
+    bool cancelled = false;
+};
+
+// Rolls the step: from a scripted source in order on this thread, as the report always
+// did; otherwise from streams of their own split from the program's source, one for up
+// to SplitAbove samples, else one for each of `threads` threads, which share the samples.
+inline constexpr double SplitAbove = 100000;
+DistributionRun RollDistribution(std::int16_t step, double samples, WorkProgress &progress,
+                                 unsigned threads);
 
 // The whole report: the heading with the count as typed, the sum, range and mean, and
 // one line per total from the lowest to the highest.

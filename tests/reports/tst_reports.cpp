@@ -1,13 +1,22 @@
 // The two reports' texts, exactly, from scripted dice; no window involved.
 #include "DistributionReport.h"
+#include "KarmaDie.h"
 #include "ProgramFolder.h"
+#include "RuntimeError.h"
 #include "SampleCount.h"
 #include "ScriptedRandom.h"
 #include "StatisticsReport.h"
 #include "StepDescriptions.h"
+#include "StepOdds.h"
+#include "WorkProgress.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QTest>
+
+#include <atomic>
+#include <cmath>
+#include <thread>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -99,20 +108,116 @@ private slots:
         const QLocale saved;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         auto script = ScriptedRandom::repeating(Face(20, 1));
-        QStringList reports;
-        StatisticsReport(2.5, [&](const QString &report) { reports << report; });
+        WorkProgress progress;
+        const StatisticsRun run = RollStatistics(2.5, progress, 2);
+        const QStringList lines = reportLines(StatisticsText(2.5, run.steps));
         QLocale::setDefault(saved);
 
-        QCOMPARE(reports.size(), 101); // the heading, then once per step
-        QCOMPARE(reports[0], u"Step Statistics / Number of Samples N =2,5\r\n\r\n"_s);
-        const QStringList lines = reportLines(reports.last());
+        QCOMPARE(script.draws(), std::size_t {2 * 713}); // all from the script: 713 dice a round
         QCOMPARE(lines.size(), 102);
+        QCOMPARE(lines[0], u"Step Statistics / Number of Samples N =2,5"_s);
         QCOMPARE(lines[2],
                  u"Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 0     "
                  "\\  Fumbles: 2"_s);
         QCOMPARE(lines[101],
                  u"Step:  100   Mean: 11     \\  Range: ( 14 - 14)     \\  Mean Rolls: "
                  "11     \\  Fumbles: 2"_s);
+    }
+
+    // Rolled on several threads from streams of their own, every step's mean and fumble
+    // rate agree with the exact odds, and so does a distribution split among threads.
+    void parallelRollsAgreeWithTheExactOdds()
+    {
+        Random().seed(2027);
+        const double samples = 20000;
+        WorkProgress progress;
+        const StatisticsRun run = RollStatistics(samples, progress, 3);
+        QCOMPARE(run.steps.size(), std::size_t {100});
+        QCOMPARE(progress.samplesDone(), std::int64_t {2000000});
+        for (int step = 1; step <= 100; ++step) {
+            const StepStatistics &s = run.steps[static_cast<std::size_t>(step - 1)];
+            const Odds::StepOdds odds = Odds::ComputeStepOdds(step, Odds::KarmaDie::None);
+            const double meanError = odds.standardDeviation / std::sqrt(samples);
+            QVERIFY2(std::abs(double(s.sumOfTotals) / samples - odds.mean) < 5 * meanError,
+                     qPrintable(u"step %1"_s.arg(step)));
+            const double fumbleError = std::sqrt(odds.fumble * (1 - odds.fumble) / samples);
+            QVERIFY(std::abs(double(s.fumbles) / samples - odds.fumble) <= 5 * fumbleError);
+        }
+
+        const DistributionRun split = RollDistribution(20, 200001.5, progress, 3);
+        const Odds::StepOdds odds = Odds::ComputeStepOdds(20, Odds::KarmaDie::None);
+        qint64 counted = 0;
+        for (int total = split.distribution.lowest; total <= split.distribution.highest; ++total)
+            counted += split.distribution.tally.count(static_cast<std::int16_t>(total));
+        QCOMPARE(counted, qint64 {200001});
+        QVERIFY(std::abs(split.distribution.sum / 200001 - odds.mean)
+                < 5 * odds.standardDeviation / std::sqrt(200001.0));
+    }
+
+    // Streams start 2^128 draws apart, never where another began, and the program's
+    // source moves past them, so two reports never roll the same draws.
+    void streamsNeverShareDraws()
+    {
+        Xoshiro256 a = Random().generator();
+        Xoshiro256 b = a;
+        a.jump();
+        a.next();
+        b.next();
+        b.jump();
+        QCOMPARE(a.next(), b.next()); // a jump is a fixed distance along the same sequence
+
+        QSet<std::uint64_t> seen;
+        const Xoshiro256 before = Random().generator();
+        for (Xoshiro256 stream : Random().splitStreams(3)) {
+            for (int i = 0; i < 1000; ++i)
+                seen.insert(stream.next());
+        }
+        for (Xoshiro256 stream : Random().splitStreams(3)) {
+            for (int i = 0; i < 1000; ++i)
+                seen.insert(stream.next());
+        }
+        Xoshiro256 source = Random().generator();
+        for (int i = 0; i < 1000; ++i)
+            seen.insert(source.next());
+        QCOMPARE(seen.size(), 7000);
+        QVERIFY(Random().generator().state[0] != before.state[0]);
+    }
+
+    // The first failure in step order wins, whatever thread met it; the steps before it
+    // are all there, and nothing after it.
+    void failureInAWorkerKeepsTheStepsBefore()
+    {
+        static std::atomic<int> failures = 0;
+        failures = 0;
+        const StreamRoller overflowFrom37 = [](std::int16_t step, Xoshiro256 &stream) {
+            if (step >= 37) {
+                ++failures;
+                throw RuntimeError(Overflow);
+            }
+            return RollStepWith(step, stream);
+        };
+        WorkProgress progress;
+        const StatisticsRun run = RollStatistics(3, progress, 4, overflowFrom37);
+        QCOMPARE(run.steps.size(), std::size_t {36});
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, std::rethrow_exception(run.error));
+        QVERIFY(!run.cancelled);
+        QVERIFY(failures >= 1 && failures <= 4); // no step after a failure is started
+    }
+
+    // A cancel stops the workers at their next check; the run says so.
+    void cancelStopsTheWorkers()
+    {
+        WorkProgress progress;
+        std::thread canceller([&] {
+            while (progress.samplesDone() == 0)
+                std::this_thread::yield();
+            progress.cancel();
+        });
+        const StatisticsRun run = RollStatistics(1e15, progress, 2);
+        canceller.join();
+        QVERIFY(run.cancelled);
+        const DistributionRun distribution = RollDistribution(100, 1e15, progress, 2);
+        QVERIFY(distribution.cancelled);
     }
 };
 

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -195,6 +197,70 @@ private slots:
                  u"Step Statistics (hidden): Step Statistics / Number of Samples N =3\r\n\r\n"
                  "Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 1     "
                  "\\  Fumbles: 3\r\n"_s);
+    }
+
+    // ---- long reports ----
+
+    // A count no one would wait for: the progress dialog comes up, and Esc (or closing the
+    // main window, or Exit) ends the report, leaving the viewer and the boxes as they were.
+    // Clicks and keys meant for the main window meanwhile are dropped, never replayed.
+    void longReportEndsOnRequest_data()
+    {
+        QTest::addColumn<bool>("statistics");
+        QTest::addColumn<QString>("how");
+        for (const bool statistics : {true, false}) {
+            const char *report = statistics ? "statistics" : "distribution";
+            QTest::addRow("%s: Esc in the progress dialog", report) << statistics << u"Esc"_s;
+            QTest::addRow("%s: main window closed", report) << statistics << u"close"_s;
+        }
+    }
+
+    void longReportEndsOnRequest()
+    {
+        QFETCH(bool, statistics);
+        QFETCH(QString, how);
+        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        const QString before = viewerState();
+        m_die->txtProbeCount->setText(u"1000000000000000"_s);
+        bool dialogSeen = false;
+        QTimer::singleShot(50, m_die, [this] {
+            QTest::keyClicks(m_die->txtDices, u"typed"_s);
+            QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
+        });
+        QTimer::singleShot(500, m_die, [&] {
+            auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            dialogSeen = dialog
+                && dialog->labelText().startsWith(statistics ? u"Step "_s
+                                                             : u"Rolling step 100: "_s);
+            if (how == u"Esc"_s && dialog)
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                m_die->close();
+        });
+        runReport(statistics, 99);
+
+        QVERIFY(dialogSeen);
+        QCOMPARE(viewerState(), before);
+        QCOMPARE(m_die->txtDices->text(), QString());
+        QCOMPARE(BoxText(m_die->txtInfo), u"Information Window\r\n"_s);
+        QCOMPARE(m_die->isVisible(), how == u"Esc"_s);
+        QVERIFY(m_program->takeErrors().isEmpty());
+        m_die->show();
+        QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
+        QVERIFY(BoxText(m_die->txtInfo).startsWith(u"You rolled with step 12 "_s));
+    }
+
+    // Exit during a report stops it and ends the program as it always does.
+    void exitDuringALongReport()
+    {
+        m_die->txtProbeCount->setText(u"1000000000000000"_s);
+        QTimer watchdog;
+        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+        watchdog.start(10000);
+        QTimer::singleShot(0, m_die, [this] { runReport(true, 0); });
+        QTimer::singleShot(400, m_die, [this] { m_die->cmdExit->click(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!TextViewer());
     }
 };
 

@@ -4,13 +4,49 @@
 
 #include "BusyCursor.h"
 #include "ErrorReporter.h"
+#include "LongWork.h"
+#include "RandomSource.h"
 #include "SampleCount.h"
 #include "StatisticsReport.h"
+#include "StepPools.h"
+#include "WorkProgress.h"
+#include "WorkerThreads.h"
 #include "frmText.h"
 
 #include <QLineEdit>
 
 namespace MainBas {
+
+namespace {
+
+const QString Title = QStringLiteral("Step Statistics");
+
+// Rolls the report; null when it was cancelled.
+std::optional<StatisticsRun> rollStatistics(QWidget *owner, double samples)
+{
+    WorkProgress progress;
+    const WorkView view {
+        Title,
+        [&progress] {
+            return QStringLiteral("Step %1 of %2")
+                .arg(std::min(progress.stepsDone() + 1, StepCount))
+                .arg(StepCount);
+        },
+        [&progress, samples] {
+            return static_cast<double>(progress.samplesDone()) / (samples * StepCount);
+        },
+        [&progress] { progress.cancel(); },
+    };
+    StatisticsRun run;
+    const auto where = Random().isScripted() ? WorkThread::Caller : WorkThread::Background;
+    RunLongWork(owner, view, where,
+                [&] { run = RollStatistics(samples, progress, WorkerThreads()); });
+    if (run.cancelled)
+        return std::nullopt;
+    return run;
+}
+
+} // namespace
 
 void Die::cmdStatistic_Click()
 {
@@ -20,10 +56,15 @@ void Die::cmdStatistic_Click()
         // needs, as users know it; the viewer is then shown as it stands.
         if (samples > 2) {
             const BusyCursor busy;
-            SetViewerTitle(QStringLiteral("Step Statistics"));
-            // The viewer shows the report growing step by step; if a roll fails, it
-            // keeps the steps finished so far.
-            StatisticsReport(samples, SetViewerText);
+            const std::optional<StatisticsRun> run = rollStatistics(this, samples);
+            // A cancelled report leaves everything as it was.
+            if (!run)
+                return;
+            // A failed roll leaves the steps before it in the viewer, unshown.
+            SetViewerTitle(Title);
+            SetViewerText(StatisticsText(samples, run->steps));
+            if (run->error)
+                std::rethrow_exception(run->error);
         }
         ShowViewer();
     });
