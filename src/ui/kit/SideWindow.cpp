@@ -14,7 +14,7 @@ SideWindow::SideWindow(Qt::WindowType type, const QString &name, const QString &
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(name);
-    // A parent window or the tool window type would take it out of that count.
+    // A parent window would take it out of that count.
     setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(title);
     ApplyWindowLook(this);
