@@ -6,6 +6,7 @@
 #include "Checked16.h"
 #include "DistributionReport.h"
 #include "ErrorReporter.h"
+#include "RollLog.h"
 #include "SampleCount.h"
 #include "frmText.h"
 
@@ -32,6 +33,7 @@ void Die::cmdStep_KeyDown(int Index, int KeyCode, [[maybe_unused]] int Shift)
         SetViewerTitle(QStringLiteral("Step result distribution"));
         SetViewerText(report);
         ShowViewer();
+        Log::SessionLog().append(Log::DistributionRun {step, samples});
     });
 }
 

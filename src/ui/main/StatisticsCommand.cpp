@@ -4,6 +4,7 @@
 
 #include "BusyCursor.h"
 #include "ErrorReporter.h"
+#include "RollLog.h"
 #include "SampleCount.h"
 #include "StatisticsReport.h"
 #include "frmText.h"
@@ -18,7 +19,8 @@ void Die::cmdStatistic_Click()
         const double samples = ReadSampleCount(txtProbeCount->text());
         // Two samples or fewer make no report, one more than the distribution report
         // needs, as users know it; the viewer is then shown as it stands.
-        if (samples > 2) {
+        const bool reported = samples > 2;
+        if (reported) {
             const BusyCursor busy;
             SetViewerTitle(QStringLiteral("Step Statistics"));
             // The viewer shows the report growing step by step; if a roll fails, it
@@ -26,6 +28,8 @@ void Die::cmdStatistic_Click()
             StatisticsReport(samples, SetViewerText);
         }
         ShowViewer();
+        if (reported)
+            Log::SessionLog().append(Log::StatisticsRun {samples});
     });
 }
 
