@@ -48,7 +48,9 @@ int RollLogModel::columnCount(const QModelIndex &parent) const
 
 QVariant RollLogModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows)
+    // The tooltip shows what a narrow column cuts short.
+    const bool shown = role == Qt::DisplayRole || role == Qt::ToolTipRole;
+    if (!shown || !index.isValid() || index.row() >= m_rows)
         return {};
     return cellText(m_log.entries().at(static_cast<std::size_t>(index.row())), index.column());
 }
