@@ -66,6 +66,7 @@ bench: build
 	$(BUILD_DIR)/bench/tessarion_bench
 	$(BUILD_DIR)/bench/tessarion_ui_bench
 	$(BUILD_DIR)/bench/tessarion_odds_bench
+	$(BUILD_DIR)/bench/tessarion_log_bench
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS (default 120); not part of CI.
 fuzz: deps

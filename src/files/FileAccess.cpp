@@ -83,22 +83,27 @@ std::string ReadFileBytes(const QString &path)
     return bytes.toStdString();
 }
 
-void ReplaceFile(const QString &path, const std::string &bytes)
+void WriteFileAtomically(const QString &path, QByteArrayView bytes)
 {
-    const auto size = static_cast<qint64>(bytes.size());
-    // What could not be read back is not written in the first place.
-    if (size > MaxDataFileBytes)
-        failTooLarge(path, size, "would hold");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(PathFileAccessError, path, file.errorString());
-    if (file.write(bytes.data(), size) != size) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         fail(PathFileAccessError, path, reason);
     }
     if (!file.commit())
         fail(PathFileAccessError, path, file.errorString());
+}
+
+void ReplaceFile(const QString &path, const std::string &bytes)
+{
+    const auto size = static_cast<qint64>(bytes.size());
+    // What could not be read back is not written in the first place.
+    if (size > MaxDataFileBytes)
+        failTooLarge(path, size, "would hold");
+    WriteFileAtomically(path, QByteArrayView(bytes.data(), size));
 }
 
 } // namespace MainBas

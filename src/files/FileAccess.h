@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <string>
@@ -18,9 +19,12 @@ std::string ReadFileBytes(const QString &path);
 
 // Replaces a file with the given bytes atomically: the new content goes to a
 // temporary file in the same folder, which is then renamed over the old one, so a
-// failed or interrupted write leaves the old file whole. Bytes above MaxDataFileBytes
-// are refused before anything is written. A failure raises "Path/File access error"
-// with the file's name and the reason.
+// failed or interrupted write leaves the old file whole. A failure raises
+// "Path/File access error" with the file's name and the reason.
+void WriteFileAtomically(const QString &path, QByteArrayView bytes);
+
+// WriteFileAtomically for a data file: bytes above MaxDataFileBytes are refused before
+// anything is written, since the program could not read them back.
 void ReplaceFile(const QString &path, const std::string &bytes);
 
 } // namespace MainBas

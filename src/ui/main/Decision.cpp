@@ -5,6 +5,7 @@
 #include "Checked16.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
+#include "RollLog.h"
 #include "TextForms.h"
 
 #include <QLineEdit>
@@ -28,6 +29,7 @@ void Die::cmdDecision_Click(int Index)
                    QStringLiteral("A decision was made between") + possibilitiesText
                        + QStringLiteral(" possibilities. The result was") + resultText
                        + QStringLiteral("."));
+        Log::SessionLog().append(Log::DecisionMade {possibilities, result});
     });
 }
 

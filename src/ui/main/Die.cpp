@@ -95,6 +95,7 @@ Die::Die(QWidget *parent)
     createButtons();
     connectEvents();
     offerStepOdds();
+    offerRollLog();
 }
 
 void Die::createPanels()

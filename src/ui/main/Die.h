@@ -66,6 +66,8 @@ public slots:
     void cmdDecision_Click(int Index);
     void cmdAction_Click(int Index);
     void cmdAction_KeyDown(int Index, int KeyCode, int Shift);
+    void txtInfo_ContextMenu(const QPoint &position);
+    void openRollLog();
 
 private:
     void createPanels();
@@ -75,6 +77,7 @@ private:
     void createPicture();
     void connectEvents();
     void offerStepOdds();
+    void offerRollLog();
 
     QButtonGroup *m_stepGroup = nullptr;
     QButtonGroup *m_decisionGroup = nullptr;

@@ -8,6 +8,7 @@
 #include "ErrorReporter.h"
 #include "LongWork.h"
 #include "RandomSource.h"
+#include "RollLog.h"
 #include "SampleCount.h"
 #include "WorkProgress.h"
 #include "WorkerThreads.h"
@@ -74,6 +75,7 @@ void Die::cmdStep_KeyDown(int Index, int KeyCode, [[maybe_unused]] int Shift)
         SetViewerTitle(QStringLiteral("Step result distribution"));
         SetViewerText(report);
         ShowViewer();
+        Log::SessionLog().append(Log::DistributionReported {step, samples});
     });
 }
 

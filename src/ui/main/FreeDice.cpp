@@ -8,6 +8,7 @@
 #include "Dice.h"
 #include "ErrorReporter.h"
 #include "LeadingNumber.h"
+#include "RollLog.h"
 #include "TextForms.h"
 
 #include <QLineEdit>
@@ -33,10 +34,12 @@ void Die::cmdAddDice_Click(int Index)
         const std::int16_t sum = RoundToInt16(ReadLeadingNumber(ToU16(txtErgebnis->text())));
         // Wider than the sum, so the addition itself never overflows; a sum past 32767
         // is written and refused when the next die reads it back.
-        txtErgebnis->setText(BlankSignedText(std::int32_t {sum} + rolled));
+        const std::int32_t newSum = std::int32_t {sum} + rolled;
+        txtErgebnis->setText(BlankSignedText(newSum));
         const QString line = QStringLiteral("D") + sizeText + QStringLiteral(" added.");
         SetBoxText(txtInfo, BoxText(txtInfo) + QStringLiteral("\r\n") + line);
         txtDices->setText(WithoutOuterBlanks(txtDices->text()) + QStringLiteral("+D") + sizeText);
+        Log::SessionLog().append(Log::FreeDieAdded {size, rolled, newSum});
     });
 }
 

@@ -6,6 +6,7 @@
 #include "ErrorReporter.h"
 #include "LongWork.h"
 #include "RandomSource.h"
+#include "RollLog.h"
 #include "SampleCount.h"
 #include "StatisticsReport.h"
 #include "StepPools.h"
@@ -54,7 +55,8 @@ void Die::cmdStatistic_Click()
         const double samples = ReadSampleCount(txtProbeCount->text());
         // Two samples or fewer make no report, one more than the distribution report
         // needs, as users know it; the viewer is then shown as it stands.
-        if (samples > 2) {
+        const bool reported = samples > 2;
+        if (reported) {
             const BusyCursor busy;
             const std::optional<StatisticsRun> run = rollStatistics(this, samples);
             // A cancelled report leaves everything as it was.
@@ -67,6 +69,8 @@ void Die::cmdStatistic_Click()
                 std::rethrow_exception(run->error);
         }
         ShowViewer();
+        if (reported)
+            Log::SessionLog().append(Log::StatisticsReported {samples});
     });
 }
 

@@ -5,6 +5,7 @@
 #include "Checked16.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
+#include "RollLog.h"
 #include "StepDescriptions.h"
 #include "StepRoller.h"
 #include "TextForms.h"
@@ -39,6 +40,7 @@ void Die::cmdStep_Click(int Index)
         const std::int16_t total = RollStep(step);
         txtErgebnis->setText(BlankSignedText(total));
         SetBoxText(txtInfo, stepRollMessage(step, total, RollCount, FumbleFlag != 0));
+        Log::SessionLog().append(Log::StepRolled {step, total, RollCount, FumbleFlag != 0});
     });
 }
 

@@ -1,6 +1,7 @@
 #include "SideWindows.h"
 
 #include "EditAction.h"
+#include "RollLogWindow.h"
 #include "SideWindow.h"
 #include "StepOddsWindow.h"
 #include "frmText.h"
@@ -24,6 +25,12 @@ OneInstance<EditAction> &editor()
 OneInstance<StepOddsWindow> &odds()
 {
     static OneInstance<StepOddsWindow> holder;
+    return holder;
+}
+
+OneInstance<RollLogWindow> &rollLog()
+{
+    static OneInstance<RollLogWindow> holder;
     return holder;
 }
 
@@ -54,11 +61,22 @@ StepOddsWindow *OddsWindowCreatedOnDemand()
     return odds().liveOrNew();
 }
 
+RollLogWindow *LogWindow()
+{
+    return rollLog().live();
+}
+
+RollLogWindow *LogWindowCreatedOnDemand()
+{
+    return rollLog().liveOrNew();
+}
+
 void DestroySideWindows()
 {
     viewer().destroy();
     editor().destroy();
     odds().destroy();
+    rollLog().destroy();
 }
 
 } // namespace MainBas

@@ -7,6 +7,7 @@
 namespace MainBas {
 
 class EditAction;
+class RollLogWindow;
 class StepOddsWindow;
 class frmText;
 
@@ -24,6 +25,12 @@ StepOddsWindow *OddsWindow();
 
 // The Step Odds window, created hidden when none is open.
 StepOddsWindow *OddsWindowCreatedOnDemand();
+
+// The Roll Log window as it stands, or nullptr when it is closed or was never used.
+RollLogWindow *LogWindow();
+
+// The Roll Log window, created hidden when none is open.
+RollLogWindow *LogWindowCreatedOnDemand();
 
 // Deletes every side window at once, open or not.
 void DestroySideWindows();

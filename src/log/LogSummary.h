@@ -1,0 +1,29 @@
+#pragma once
+
+#include "LogEntry.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace MainBas::Log {
+
+// The session in four figures, kept up to date entry by entry so that a long log never
+// has to be read again. Every entry counts as a roll; fumbles are those of step rolls.
+struct Summary
+{
+    qsizetype rolls = 0;
+    qsizetype stepRolls = 0;
+    qsizetype fumbles = 0;
+    std::int64_t stepTotals = 0;
+
+    void add(const Roll &roll);
+
+    // The mean total of the step rolls; none before the first.
+    std::optional<double> meanStepTotal() const;
+};
+
+// "Rolls: 7   Step rolls: 3   Fumbles: 1   Mean step total: 14.3".
+QString SummaryText(const Summary &summary);
+
+} // namespace MainBas::Log

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "LogEntry.h"
+
+#include <QString>
+
+namespace MainBas::Log {
+
+// The three columns of an entry as the window, the copy and the export show them.
+
+// "21:07:45", in local time.
+QString TimeText(const Entry &entry);
+
+// "Step 20 (D20+D8+D6)", "+D6", "Decision", "Action: Tavern", "Statistics report".
+QString WhatText(const Roll &roll);
+
+// "23, 3 die rolls", "2, 2 die rolls, fumble", "4, sum 27", "1-12: 7", the drawn entry,
+// "1000 samples".
+QString ResultText(const Roll &roll);
+
+} // namespace MainBas::Log

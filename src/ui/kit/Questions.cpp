@@ -1,0 +1,58 @@
+#include "Questions.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace MainBas {
+
+namespace {
+
+YesNoAnswerer &yesNoAnswerer()
+{
+    static YesNoAnswerer answerer;
+    return answerer;
+}
+
+SavePathAnswerer &savePathAnswerer()
+{
+    static SavePathAnswerer answerer;
+    return answerer;
+}
+
+} // namespace
+
+void SetYesNoAnswerer(YesNoAnswerer answerer)
+{
+    yesNoAnswerer() = std::move(answerer);
+}
+
+bool AskYesNo(QWidget *parent, const QString &title, const QString &question)
+{
+    if (yesNoAnswerer())
+        return yesNoAnswerer()(question);
+    // No is the default, so an Enter pressed too soon destroys nothing.
+    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void SetSavePathAnswerer(SavePathAnswerer answerer)
+{
+    savePathAnswerer() = std::move(answerer);
+}
+
+QString AskSavePath(QWidget *parent, const QString &title, const QString &suggested,
+                    const QString &filter)
+{
+    if (savePathAnswerer())
+        return savePathAnswerer()(suggested);
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace MainBas

@@ -1,0 +1,42 @@
+// The roll log: Ctrl+L anywhere in the main window, or "Roll Log..." at the end of the
+// information box's context menu, opens the Roll Log window.
+#include "Die.h"
+
+#include "ErrorReporter.h"
+#include "RollLogWindow.h"
+#include "SideWindows.h"
+
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QShortcut>
+
+namespace MainBas {
+
+void Die::offerRollLog()
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &Die::openRollLog);
+    txtInfo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtInfo, &QWidget::customContextMenuRequested, this, &Die::txtInfo_ContextMenu);
+}
+
+// The box's usual edit entries stay, with the roll log after them.
+void Die::txtInfo_ContextMenu(const QPoint &position)
+{
+    RunCommand([&] {
+        QMenu *menu = txtInfo->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        connect(menu->addAction(QStringLiteral("Roll Log...")), &QAction::triggered, this,
+                &Die::openRollLog);
+        menu->popup(txtInfo->viewport()->mapToGlobal(position));
+    });
+}
+
+void Die::openRollLog()
+{
+    RunCommand([] { LogWindowCreatedOnDemand()->showLog(); });
+}
+
+} // namespace MainBas

@@ -1,0 +1,186 @@
+#include "RollLogWindow.h"
+
+#include "ErrorReporter.h"
+#include "LogExport.h"
+#include "Questions.h"
+#include "RollLog.h"
+#include "RollLogModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+
+#include <algorithm>
+#include <numeric>
+
+namespace MainBas {
+
+namespace {
+
+constexpr int ClientWidth = 9000;
+constexpr int ClientHeight = 6750;
+const QString Title = QStringLiteral("Roll Log");
+
+template<typename Widget> Widget *named(Widget *widget, const char *name, const char *accessible)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(QLatin1String(accessible));
+    return widget;
+}
+
+QPushButton *button(const QString &caption, const char *name, const char *accessible)
+{
+    auto *created = named(new QPushButton(caption), name, accessible);
+    created->setAutoDefault(false);
+    return created;
+}
+
+} // namespace
+
+RollLogWindow::RollLogWindow()
+    : SideWindow(Qt::Window, QStringLiteral("RollLogWindow"), Title, ClientWidth, ClientHeight)
+    , m_model(new RollLogModel(Log::SessionLog(), this))
+{
+    setFont(QApplication::font());
+    lblSummary = named(new QLabel, "lblSummary", "Summary");
+    lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tblLog = createTable();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblSummary);
+    layout->addWidget(tblLog, 1);
+    layout->addWidget(createButtons());
+
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &RollLogWindow::showNewest);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &RollLogWindow::refreshSummary);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &RollLogWindow::copy);
+    refreshSummary();
+}
+
+QTableView *RollLogWindow::createTable()
+{
+    auto *table = named(new QTableView, "tblLog", "Roll log entries");
+    table->setModel(m_model);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    // Widths from the font rather than the rows: measuring a long log would be slow.
+    const QFontMetrics metrics = table->fontMetrics();
+    QHeaderView *header = table->horizontalHeader();
+    header->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 16);
+    header->resizeSection(
+        1, metrics.horizontalAdvance(QStringLiteral("Step 100 (4D20+6D10+4D8)")) + 16);
+    header->setStretchLastSection(true);
+    return table;
+}
+
+QWidget *RollLogWindow::createButtons()
+{
+    cmdSaveAs = button(QStringLiteral("&Save As..."), "cmdSaveAs", "Save As");
+    cmdCopy = button(QStringLiteral("&Copy"), "cmdCopy", "Copy");
+    cmdClear = button(QStringLiteral("C&lear"), "cmdClear", "Clear");
+    cmdClose = button(QStringLiteral("Close"), "cmdClose", "Close");
+
+    auto *buttons = new QWidget;
+    auto *row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton *each : {cmdSaveAs, cmdCopy, cmdClear})
+        row->addWidget(each);
+    row->addStretch();
+    row->addWidget(cmdClose);
+
+    connect(cmdSaveAs, &QPushButton::clicked, this, &RollLogWindow::saveAs);
+    connect(cmdCopy, &QPushButton::clicked, this, &RollLogWindow::copy);
+    connect(cmdClear, &QPushButton::clicked, this, &RollLogWindow::clearLog);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    return buttons;
+}
+
+void RollLogWindow::showLog()
+{
+    show();
+    raise();
+    activateWindow();
+    tblLog->setFocus();
+    tblLog->scrollToBottom();
+}
+
+void RollLogWindow::refreshSummary()
+{
+    lblSummary->setText(Log::SummaryText(Log::SessionLog().summary()));
+}
+
+void RollLogWindow::showNewest()
+{
+    refreshSummary();
+    tblLog->scrollToBottom();
+}
+
+// Esc closes the window from any control that leaves the key unused.
+void RollLogWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        SideWindow::keyPressEvent(event);
+}
+
+std::vector<int> RollLogWindow::chosenRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : tblLog->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty()) {
+        rows.resize(static_cast<std::size_t>(m_model->rowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    return rows;
+}
+
+QString RollLogWindow::copiedText() const
+{
+    return Log::TabSeparatedText(Log::SessionLog().entries(), chosenRows());
+}
+
+void RollLogWindow::copy() const
+{
+    QGuiApplication::clipboard()->setText(copiedText());
+}
+
+// A failed save names the file and the reason; the log stays as it was.
+void RollLogWindow::saveAs()
+{
+    const QString path = AskSavePath(this, QStringLiteral("Save Roll Log"),
+                                     QDir::home().filePath(QStringLiteral("roll-log.csv")),
+                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    RunCommand([&path] { Log::SaveCsv(path, Log::SessionLog().entries()); });
+}
+
+void RollLogWindow::clearLog()
+{
+    const std::size_t count = Log::SessionLog().entries().size();
+    if (count == 0)
+        return;
+    const QString question = QStringLiteral("Clear every entry of the roll log (%1 in all)?\n"
+                                            "Save them first if you want to keep them.")
+                                 .arg(count);
+    if (AskYesNo(this, Title, question))
+        Log::SessionLog().clear();
+}
+
+} // namespace MainBas

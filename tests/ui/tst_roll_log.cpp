@@ -1,0 +1,222 @@
+// The roll log as the real main window fills it, with scripted dice, and the Roll Log
+// window that shows it: opening, following rolls, copying, clearing and saving.
+#include "LogExport.h"
+#include "LogText.h"
+#include "Questions.h"
+#include "RollLog.h"
+#include "RollLogWindow.h"
+#include "ScriptedRandom.h"
+#include "SideWindows.h"
+#include "TestProgram.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+using namespace MainBas;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "what | result" of every entry, oldest first.
+QStringList logged()
+{
+    QStringList rows;
+    for (const Log::Entry &entry : Log::SessionLog().entries())
+        rows << Log::WhatText(entry.roll) + u" | "_s + Log::ResultText(entry.roll);
+    return rows;
+}
+
+QString cell(const RollLogWindow *window, int row, int column)
+{
+    return window->tblLog->model()->index(row, column).data().toString();
+}
+
+} // namespace
+
+class TestRollLog : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_program;
+    Die *m_die = nullptr;
+
+    static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    RollLogWindow *pressCtrlL() const
+    {
+        QApplication::setActiveWindow(m_die);
+        QTest::keyClick(m_die->txtDices, Qt::Key_L, Qt::ControlModifier);
+        RollLogWindow *window = LogWindow();
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>();
+        m_program->write(u"Action1.txt"_s, "Tavern\r\nA brawl\r\nA bard sings\r\n");
+        m_program->write(u"Action2.txt"_s, "Well\r\nDry\r\n");
+        m_program->write(u"Action3.txt"_s, "Empty\r\n");
+        QVERIFY((m_die = m_program->startWindow()));
+        Log::SessionLog().clear();
+    }
+
+    void cleanup()
+    {
+        SetYesNoAnswerer({});
+        SetSavePathAnswerer({});
+        DestroySideWindows();
+        Log::SessionLog().clear();
+        m_program.reset();
+    }
+
+    // Each command that shows a result logs it once, when it is shown; a command with
+    // no result or a failed one logs nothing.
+    void everyResultAndNothingElse()
+    {
+        const std::int64_t start = QDateTime::currentSecsSinceEpoch();
+        {
+            ScriptedRandom script {Face(20, 5), Face(8, 8),  Face(8, 1), Face(6, 3), Face(6, 2),
+                                   Face(8, 1),  Face(12, 7), Face(2, 2), Face(4, 3), Face(6, 2)};
+            click(m_die->cmdStep[19]);
+            click(m_die->cmdAddDice[1]);
+            click(m_die->cmdStep[4]);
+            click(m_die->cmdDecision[10]);
+            click(m_die->cmdAction[0]);
+            click(m_die->cmdAction[1]); // a single entry: shown without a draw
+            click(m_die->cmdAction[2]); // no entries: nothing shown
+            click(m_die->cmdClean);
+            m_die->txtErgebnis->setText(u"32767"_s);
+            click(m_die->cmdAddDice[0]); // 32770 is written ...
+            click(m_die->cmdAddDice[1]); // ... and overflows when read back
+            QCOMPARE(m_program->takeErrors(), QStringList {u"Run-time error 6: Overflow"_s});
+        }
+        for (const char *samples : {"2", "3"}) {
+            m_die->txtProbeCount->setText(QLatin1String(samples));
+            click(m_die->cmdStatistic);
+        }
+        for (const char *samples : {"1", "5"}) {
+            m_die->txtProbeCount->setText(QLatin1String(samples));
+            QTest::keyClick(m_die->cmdStep[2], Qt::Key_F7);
+        }
+
+        QCOMPARE(logged(),
+                 QStringList({
+                     u"Step 20 (D20+D8+D6) | 17, 4 die rolls"_s,
+                     u"+D6 | 2, sum 19"_s,
+                     u"Step 5 (D8) | 1, 1 die roll, fumble"_s,
+                     u"Decision | 1-12: 7"_s,
+                     u"Action: Tavern | A bard sings"_s,
+                     u"Action: Well | Dry"_s,
+                     u"+D4 | 3, sum 32770"_s,
+                     u"Statistics report | 3 samples"_s,
+                     u"Distribution report, step 3 | 5 samples"_s,
+                 }));
+        for (const Log::Entry &entry : Log::SessionLog().entries())
+            QVERIFY(entry.time >= start && entry.time <= QDateTime::currentSecsSinceEpoch());
+        QVERIFY(m_program->takeErrors().isEmpty());
+    }
+
+    // Ctrl+L opens one window; rolls made while it is open appear at the bottom, kept in
+    // view, and the summary follows. The information box's context menu keeps its edit
+    // entries and opens the same window; Esc closes it.
+    void openedFromTheMainWindowAndFollowsRolls()
+    {
+        ScriptedRandom script = ScriptedRandom::repeating(Face(4, 2));
+        click(m_die->cmdStep[2]);
+        RollLogWindow *window = pressCtrlL();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), u"Roll Log"_s);
+        for (int roll = 0; roll < 40; ++roll)
+            click(m_die->cmdStep[2]);
+        QApplication::processEvents(); // lets the view lay out its rows, as it would between clicks
+        const QTableView *table = window->tblLog;
+        QCOMPARE(table->model()->rowCount(), 41);
+        QCOMPARE(cell(window, 40, 1), u"Step 3 (D4)"_s);
+        QCOMPARE(cell(window, 40, 2), u"2, 1 die roll"_s);
+        QVERIFY(table->verticalScrollBar()->maximum() > 0);
+        QVERIFY(
+            table->viewport()->rect().contains(table->visualRect(table->model()->index(40, 2))));
+        QCOMPARE(window->lblSummary->text(),
+                 u"Rolls: 41   Step rolls: 41   Fumbles: 0   Mean step total: 2.0"_s);
+        QCOMPARE(pressCtrlL(), window);
+
+        const QPoint inside = m_die->txtInfo->viewport()->rect().center();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside,
+                                     m_die->txtInfo->viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(m_die->txtInfo->viewport(), &rightClick);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction *> entries = menu->actions();
+        QVERIFY(menu->findChild<QAction *>(u"select-all"_s));
+        QVERIFY(entries.size() > 3 && entries[entries.size() - 2]->isSeparator());
+        QCOMPARE(entries.last()->text(), u"Roll Log..."_s);
+        entries.last()->trigger();
+        menu->close();
+        QCOMPARE(LogWindow(), window);
+
+        QTest::keyClick(window->tblLog, Qt::Key_Escape);
+        QVERIFY(!LogWindow());
+    }
+
+    // Copy takes the selected rows, or all when none is; Ctrl+A selects every row. Clear
+    // asks first; a failed save names the file and keeps the log, a good one writes
+    // the CSV text.
+    void copyClearAndSave()
+    {
+        const auto at = [](int second) {
+            return QDateTime(QDate(2024, 6, 1), QTime(20, 0, second)).toSecsSinceEpoch();
+        };
+        Log::SessionLog().append(Log::DecisionMade {12, 7}, at(1));
+        Log::SessionLog().append(Log::FreeDieAdded {4, 3, 3}, at(2));
+        RollLogWindow *window = pressCtrlL();
+        QVERIFY(window);
+        const QString both = u"20:00:01\tDecision\t1-12: 7\n20:00:02\t+D4\t3, sum 3"_s;
+        click(window->cmdCopy);
+        QCOMPARE(QApplication::clipboard()->text(), both);
+        window->tblLog->selectRow(1);
+        QTest::keyClick(window->tblLog, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), u"20:00:02\t+D4\t3, sum 3"_s);
+        QTest::keyClick(window->tblLog, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window->tblLog->selectionModel()->selectedRows().size(), 2);
+
+        QString name = u"taken.csv"_s;
+        QVERIFY(QDir().mkdir(m_program->path(name)));
+        SetSavePathAnswerer([&](const QString &) { return m_program->path(name); });
+        click(window->cmdSaveAs);
+        const QStringList errors = m_program->takeErrors();
+        QVERIFY(errors.size() == 1 && errors[0].contains(u"Path/File access error"_s)
+                && errors[0].contains(QDir::toNativeSeparators(m_program->path(name))));
+        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {2});
+        name = u"session.csv"_s;
+        click(window->cmdSaveAs);
+        QCOMPARE(m_program->read(name), Log::CsvText(Log::SessionLog().entries()));
+
+        QStringList questions;
+        bool answer = false;
+        SetYesNoAnswerer([&](const QString &question) { return questions << question, answer; });
+        click(window->cmdClear);
+        QCOMPARE(window->tblLog->model()->rowCount(), 2);
+        answer = true;
+        click(window->cmdClear);
+        QCOMPARE(questions.size(), 2);
+        QVERIFY(questions[0].contains(u"(2 in all)"_s));
+        QCOMPARE(window->tblLog->model()->rowCount(), 0);
+        QVERIFY(Log::SessionLog().entries().empty());
+        QCOMPARE(window->lblSummary->text(),
+                 u"Rolls: 0   Step rolls: 0   Fumbles: 0   Mean step total: -"_s);
+        QVERIFY(m_program->takeErrors().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestRollLog)
+#include "tst_roll_log.moc"
