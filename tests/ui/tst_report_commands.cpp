@@ -2,6 +2,7 @@
 // the viewer shows, the busy cursor, and errors reported. Their texts are tested
 // without a window, beside the reports themselves.
 #include "BoxText.h"
+#include "RollLog.h"
 #include "ScriptedRandom.h"
 #include "TestProgram.h"
 #include "frmText.h"
@@ -222,6 +223,7 @@ private slots:
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
         const QString before = viewerState();
         m_die->txtProbeCount->setText(u"1000000000000000"_s);
+        const std::size_t logged = Log::SessionLog().entries().size();
         bool dialogSeen = false;
         QTimer::singleShot(50, m_die, [this] {
             QTest::keyClicks(m_die->txtDices, u"typed"_s);
@@ -245,6 +247,7 @@ private slots:
         QCOMPARE(BoxText(m_die->txtInfo), u"Information Window\r\n"_s);
         QCOMPARE(m_die->isVisible(), how == u"Esc"_s);
         QVERIFY(m_program->takeErrors().isEmpty());
+        QCOMPARE(Log::SessionLog().entries().size(), logged); // a cancelled report logs nothing
         m_die->show();
         QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
         QVERIFY(BoxText(m_die->txtInfo).startsWith(u"You rolled with step 12 "_s));
