@@ -1,27 +1,73 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the main window on a virtual display, after one step roll,
-# for the README: tools/screenshot.sh build/tessarion docs/screenshot.png [scale]
+# Takes a screenshot for the README on a virtual display:
+#   tools/screenshot.sh build/tessarion docs/screenshot.png [scale] [main|odds|log]
+# main: the main window after rolling step 20; odds: the Step Odds window for step 11
+# with a D6 karma die against 13; log: the Roll Log window after a few rolls.
 set -euo pipefail
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1200x24" env TESSARION_ON_XVFB=1 "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 2400x1800x24" env TESSARION_ON_XVFB=1 "$0" "$@"
 fi
 program=$(realpath "$1")
 output=$(realpath -m "$2")
 export QT_SCALE_FACTOR=${3:-1}
+shot=${4:-main}
 
 cd "$(dirname "$program")"
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Tessarion 1.0$' | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-# Roll step 20 so the boxes show what the program is for.
-xdotool mousemove --window "$window" $(( QT_SCALE_FACTOR * (240 + 480 + 187) / 15 )) \
-    $(( QT_SCALE_FACTOR * (4080 + 360 * 9 + 127) / 15 )) click 1
-sleep 0.5
-import -window "$window" "$output"
+window_titled() { # title -> id of the visible window with it
+    for _ in $(seq 50); do
+        for id in $(xdotool search --onlyvisible --pid "$pid" "" 2>/dev/null || true); do
+            [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+main=$(window_titled "Tessarion 1.0")
+click() { # left top width height of a control, in twips [button]
+    xdotool mousemove --window "$main" $(( QT_SCALE_FACTOR * ($1 + $3 / 2) / 15 )) \
+        $(( QT_SCALE_FACTOR * ($2 + $4 / 2) / 15 )) click "${5:-1}"
+    sleep 0.3
+}
+step() { click $((240 + 480 * ($1 / 10))) $((4080 + 360 * ($1 % 10))) 375 255 "${2:-1}"; }
+capture() { # window id: moved to the corner, then cut out of the screen
+    xdotool windowmove "$1" 0 0
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+0+0" "$output"
+}
+
+case "$shot" in
+main)
+    step 19 # step 20 shows what the program is for
+    sleep 0.5
+    import -window "$main" "$output"
+    ;;
+odds)
+    step 10 3 # a right click on step 11, then its one menu entry
+    xdotool key Down Return
+    odds=$(window_titled "Step Odds")
+    xdotool windowmove "$odds" 0 0
+    # Karma D6 (two down from none), target 13, then the mouse over a bar.
+    xdotool key Tab Down Down Tab ctrl+a type 13
+    eval "$(xdotool getwindowgeometry --shell "$odds")"
+    xdotool mousemove $(( WIDTH * 45 / 100 )) $(( HEIGHT * 72 / 100 ))
+    capture "$odds"
+    ;;
+log)
+    # Steps 11 and 20, a D6 on top, a decision out of 12, the first action button,
+    # step 8, then a D20 on top of that.
+    step 10
+    step 19
+    click 5160 $((4080 + 360)) 615 255
+    click $((6000 + 480)) 4080 375 255
+    click 120 1440 1815 375
+    step 7
+    click 5160 $((4080 + 5 * 360)) 615 255
+    xdotool key ctrl+l
+    capture "$(window_titled "Roll Log")"
+    ;;
+esac
 echo "wrote $output"
