@@ -16,24 +16,6 @@
 using namespace MainBas;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString viewerText()
-{
-    return TextViewer() ? BoxText(TextViewer()->txtFeld) : QString();
-}
-
-// The viewer's title, visibility and text in one string, to compare them at once.
-QString viewerState()
-{
-    if (!TextViewer())
-        return u"no viewer"_s;
-    return TextViewer()->windowTitle()
-        + (TextViewer()->isVisible() ? u" (shown): "_s : u" (hidden): "_s) + viewerText();
-}
-
-} // namespace
-
 class TestReportCommands : public QObject
 {
     Q_OBJECT
@@ -74,9 +56,9 @@ private slots:
         SetBoxText(m_die->txtInfo, u"untouched"_s);
         runReport(false, 0);
 
-        QVERIFY2(viewerState().startsWith(u"Step result distribution (shown): Distribution for "
+        QVERIFY2(ViewerState().startsWith(u"Step result distribution (shown): Distribution for "
                                           "step 1   (N=3 samples).\r\nDice(s): D4-2\r\n"_s),
-                 qPrintable(viewerState()));
+                 qPrintable(ViewerState()));
         QCOMPARE(script.remaining(), std::size_t {0});
         QCOMPARE(BoxText(m_die->txtInfo), u"untouched"_s);
     }
@@ -107,10 +89,9 @@ private slots:
         QVERIFY(widget);
         m_die->txtProbeCount->setText(u"2"_s);
         QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(
-            viewerText().startsWith(
-                u"Distribution for step 57   (N=2 samples).\r\nDice(s): 2D20+D12+3D10+2D8\r\n"_s),
-            acts);
+        QCOMPARE(ViewerState().startsWith(u"Step result distribution (shown): Distribution for "
+                                          "step 57   (N=2 samples).\r\n"_s),
+                 acts);
     }
 
     // ---- both reports ----
@@ -136,7 +117,7 @@ private slots:
         SetViewerText(u"earlier text\r\n"_s);
         ScriptedRandom script; // any draw would fail the test
         runReport(statistics, 11);
-        QCOMPARE(viewerState(),
+        QCOMPARE(ViewerState(),
                  (statistics ? u"Earlier (shown): "_s : u"Earlier (hidden): "_s)
                      + u"earlier text\r\n"_s);
         QCOMPARE(script.draws(), std::size_t {0});
@@ -164,7 +145,7 @@ private slots:
         QFETCH(bool, explode);
         QFETCH(QString, message);
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        const QString before = viewerState();
+        const QString before = ViewerState();
         m_die->txtProbeCount->setText(count);
         // Without explosions any draw fails the test.
         ScriptedRandom script = explode ? ScriptedRandom::repeating(Face(4, 4)) : ScriptedRandom();
@@ -172,7 +153,7 @@ private slots:
 
         QCOMPARE(m_program->takeErrors(), QStringList {message});
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(viewerState(), before);
+        QCOMPARE(ViewerState(), before);
         QCOMPARE(script.draws() > 0, explode);
     }
 
@@ -194,7 +175,7 @@ private slots:
         QCOMPARE(cursorWhileRolling, int(Qt::WaitCursor));
         QCOMPARE(m_program->takeErrors(), QStringList {u"Run-time error 6: Overflow"_s});
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(viewerState(),
+        QCOMPARE(ViewerState(),
                  u"Step Statistics (hidden): Step Statistics / Number of Samples N =3\r\n\r\n"
                  "Step:  1   Mean:-1     \\  Range: (-1 --1)     \\  Mean Rolls: 1     "
                  "\\  Fumbles: 3\r\n"_s);
@@ -221,7 +202,7 @@ private slots:
         QFETCH(bool, statistics);
         QFETCH(QString, how);
         QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
-        const QString before = viewerState();
+        const QString before = ViewerState();
         m_die->txtProbeCount->setText(u"1000000000000000"_s);
         const std::size_t logged = Log::SessionLog().entries().size();
         bool dialogSeen = false;
@@ -242,7 +223,7 @@ private slots:
         runReport(statistics, 99);
 
         QVERIFY(dialogSeen);
-        QCOMPARE(viewerState(), before);
+        QCOMPARE(ViewerState(), before);
         QCOMPARE(m_die->txtDices->text(), QString());
         QCOMPARE(BoxText(m_die->txtInfo), u"Information Window\r\n"_s);
         QCOMPARE(m_die->isVisible(), how == u"Esc"_s);
