@@ -33,7 +33,7 @@ QString kindOf(std::filesystem::file_type type)
     case file_type::socket:
         return QStringLiteral("a socket");
     default:
-        return QStringLiteral("a special file");
+        return QStringLiteral("an unusual kind of file");
     }
 }
 

@@ -4,23 +4,9 @@ namespace MainBas::Odds {
 
 int SizeOf(KarmaDie karma)
 {
-    switch (karma) {
-    case KarmaDie::None:
-        return 0;
-    case KarmaDie::D4:
-        return 4;
-    case KarmaDie::D6:
-        return 6;
-    case KarmaDie::D8:
-        return 8;
-    case KarmaDie::D10:
-        return 10;
-    case KarmaDie::D12:
-        return 12;
-    case KarmaDie::D20:
-        return 20;
-    }
-    return 0;
+    // In the order of the enumeration, none first.
+    static constexpr std::array<int, KarmaDice.size()> Sizes = {0, 4, 6, 8, 10, 12, 20};
+    return Sizes.at(static_cast<std::size_t>(karma));
 }
 
 std::string KarmaDieText(KarmaDie karma)

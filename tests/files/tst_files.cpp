@@ -1,10 +1,10 @@
 // The step description file and the action files, read and written as real files in
 // a temporary program folder.
 #include "ActionFiles.h"
+#include "DataFileKinds.h"
 #include "FileAccess.h"
 #include "ProgramFolder.h"
 #include "RuntimeErrors.h"
-#include "SpecialFiles.h"
 #include "StepDescriptions.h"
 
 #include <QDir>
@@ -184,7 +184,7 @@ private slots:
     // anything is written, and the old file stays.
     void dataFilesAtTheLimit()
     {
-        QVERIFY(PlaceSpecialFile(path(u"steps.txt"_s), FileKind::AtTheLimit, StepsFile()));
+        QVERIFY(PlaceFileOfKind(path(u"steps.txt"_s), FileKind::AtTheLimit, StepsFile()));
         QCOMPARE(errorOf(LoadStepDescriptions), QString());
         QCOMPARE(StepDescriptions[100], u"New 100"_s);
 

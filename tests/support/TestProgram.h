@@ -5,10 +5,10 @@
 // a look at the side windows as the user sees them.
 
 #include "BoxText.h"
+#include "DataFileKinds.h"
 #include "Die.h"
 #include "ErrorReporter.h"
 #include "ProgramFolder.h"
-#include "SpecialFiles.h"
 #include "Startup.h"
 #include "frmText.h"
 
@@ -56,7 +56,7 @@ public:
 
     void remove(const QString &name) const { QFile::remove(path(name)); }
 
-    // Puts content in place of the file: bytes, a special kind of file, or nothing at all
+    // Puts content in place of the file: bytes, an unusual kind of file, or nothing at all
     // for a null variant.
     bool put(const QString &name, const QVariant &content) const
     {

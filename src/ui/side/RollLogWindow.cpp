@@ -7,14 +7,11 @@
 #include "RollLogModel.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 
 #include <algorithm>
@@ -28,16 +25,9 @@ constexpr int ClientWidth = 9000;
 constexpr int ClientHeight = 6750;
 const QString Title = QStringLiteral("Roll Log");
 
-template<typename Widget> Widget *named(Widget *widget, const char *name, const char *accessible)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(QLatin1String(accessible));
-    return widget;
-}
-
 QPushButton *button(const QString &caption, const char *name, const char *accessible)
 {
-    auto *created = named(new QPushButton(caption), name, accessible);
+    auto *created = Named(new QPushButton(caption), name, accessible);
     created->setAutoDefault(false);
     return created;
 }
@@ -45,11 +35,10 @@ QPushButton *button(const QString &caption, const char *name, const char *access
 } // namespace
 
 RollLogWindow::RollLogWindow()
-    : SideWindow(Qt::Window, QStringLiteral("RollLogWindow"), Title, ClientWidth, ClientHeight)
+    : LaidOutWindow(QStringLiteral("RollLogWindow"), Title, ClientWidth, ClientHeight)
     , m_model(new RollLogModel(Log::SessionLog(), this))
 {
-    setFont(QApplication::font());
-    lblSummary = named(new QLabel, "lblSummary", "Summary");
+    lblSummary = Named(new QLabel, "lblSummary", "Summary");
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tblLog = createTable();
 
@@ -60,14 +49,12 @@ RollLogWindow::RollLogWindow()
 
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &RollLogWindow::showNewest);
     connect(m_model, &QAbstractItemModel::modelReset, this, &RollLogWindow::refreshSummary);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            &RollLogWindow::copy);
     refreshSummary();
 }
 
 QTableView *RollLogWindow::createTable()
 {
-    auto *table = named(new QTableView, "tblLog", "Roll log entries");
+    auto *table = Named(new QTableView, "tblLog", "Roll log entries");
     table->setModel(m_model);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
@@ -102,7 +89,7 @@ QWidget *RollLogWindow::createButtons()
     row->addWidget(cmdClose);
 
     connect(cmdSaveAs, &QPushButton::clicked, this, &RollLogWindow::saveAs);
-    connect(cmdCopy, &QPushButton::clicked, this, &RollLogWindow::copy);
+    connect(cmdCopy, &QPushButton::clicked, this, &RollLogWindow::copyToClipboard);
     connect(cmdClear, &QPushButton::clicked, this, &RollLogWindow::clearLog);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     return buttons;
@@ -128,15 +115,6 @@ void RollLogWindow::showNewest()
     tblLog->scrollToBottom();
 }
 
-// Esc closes the window from any control that leaves the key unused.
-void RollLogWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->matches(QKeySequence::Cancel))
-        close();
-    else
-        SideWindow::keyPressEvent(event);
-}
-
 std::vector<int> RollLogWindow::chosenRows() const
 {
     std::vector<int> rows;
@@ -153,11 +131,6 @@ std::vector<int> RollLogWindow::chosenRows() const
 QString RollLogWindow::copiedText() const
 {
     return Log::TabSeparatedText(Log::SessionLog().entries(), chosenRows());
-}
-
-void RollLogWindow::copy() const
-{
-    QGuiApplication::clipboard()->setText(copiedText());
 }
 
 // A failed save names the file and the reason; the log stays as it was.

@@ -5,7 +5,7 @@
 // rows with tabs and clears the log after asking. One instance, modeless; opened with
 // Ctrl+L in the main window or from the information box's context menu.
 
-#include "SideWindow.h"
+#include "LaidOutWindow.h"
 
 #include <vector>
 
@@ -17,7 +17,7 @@ namespace MainBas {
 
 class RollLogModel;
 
-class RollLogWindow : public SideWindow
+class RollLogWindow : public LaidOutWindow
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ public:
 
     // The text Copy and Ctrl+C put on the clipboard: the selected rows, or every row
     // when none is selected, with tabs between the columns.
-    QString copiedText() const;
+    QString copiedText() const override;
 
     QLabel *lblSummary = nullptr;
     QTableView *tblLog = nullptr;
@@ -38,9 +38,6 @@ public:
     QPushButton *cmdClear = nullptr;
     QPushButton *cmdClose = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     QTableView *createTable();
     QWidget *createButtons();
@@ -48,7 +45,6 @@ private:
     void showNewest();
     std::vector<int> chosenRows() const;
     void saveAs();
-    void copy() const;
     void clearLog();
 
     RollLogModel *m_model;

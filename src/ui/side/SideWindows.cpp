@@ -10,73 +10,56 @@ namespace MainBas {
 
 namespace {
 
-OneInstance<frmText> &viewer()
+// The one holder of each kind of side window.
+template<typename Window> OneInstance<Window> &holder()
 {
-    static OneInstance<frmText> holder;
-    return holder;
-}
-
-OneInstance<EditAction> &editor()
-{
-    static OneInstance<EditAction> holder;
-    return holder;
-}
-
-OneInstance<StepOddsWindow> &odds()
-{
-    static OneInstance<StepOddsWindow> holder;
-    return holder;
-}
-
-OneInstance<RollLogWindow> &rollLog()
-{
-    static OneInstance<RollLogWindow> holder;
-    return holder;
+    static OneInstance<Window> one;
+    return one;
 }
 
 } // namespace
 
 frmText *TextViewer()
 {
-    return viewer().live();
+    return holder<frmText>().live();
 }
 
 frmText *TextViewerCreatedOnDemand()
 {
-    return viewer().liveOrNew();
+    return holder<frmText>().liveOrNew();
 }
 
 EditAction *ActionEditor()
 {
-    return editor().liveOrNew();
+    return holder<EditAction>().liveOrNew();
 }
 
 StepOddsWindow *OddsWindow()
 {
-    return odds().live();
+    return holder<StepOddsWindow>().live();
 }
 
 StepOddsWindow *OddsWindowCreatedOnDemand()
 {
-    return odds().liveOrNew();
+    return holder<StepOddsWindow>().liveOrNew();
 }
 
 RollLogWindow *LogWindow()
 {
-    return rollLog().live();
+    return holder<RollLogWindow>().live();
 }
 
 RollLogWindow *LogWindowCreatedOnDemand()
 {
-    return rollLog().liveOrNew();
+    return holder<RollLogWindow>().liveOrNew();
 }
 
 void DestroySideWindows()
 {
-    viewer().destroy();
-    editor().destroy();
-    odds().destroy();
-    rollLog().destroy();
+    holder<frmText>().destroy();
+    holder<EditAction>().destroy();
+    holder<StepOddsWindow>().destroy();
+    holder<RollLogWindow>().destroy();
 }
 
 } // namespace MainBas

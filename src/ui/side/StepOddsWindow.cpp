@@ -6,14 +6,11 @@
 #include "StepPools.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -40,13 +37,6 @@ Odds::KarmaDie karmaOf(const QComboBox *box)
     return Odds::KarmaDice.at(static_cast<std::size_t>(std::max(0, box->currentIndex())));
 }
 
-template<typename Widget> Widget *named(Widget *widget, const char *name, const char *accessible)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(QLatin1String(accessible));
-    return widget;
-}
-
 QLabel *buddyLabel(const QString &text, QWidget *buddy)
 {
     auto *label = new QLabel(text);
@@ -57,15 +47,14 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy)
 } // namespace
 
 StepOddsWindow::StepOddsWindow()
-    : SideWindow(Qt::Window, QStringLiteral("StepOddsWindow"), QStringLiteral("Step Odds"),
-                 ClientWidth, ClientHeight)
+    : LaidOutWindow(QStringLiteral("StepOddsWindow"), QStringLiteral("Step Odds"), ClientWidth,
+                    ClientHeight)
 {
-    setFont(QApplication::font());
-    tabViews = named(new QTabWidget, "tabViews", "Views");
+    tabViews = Named(new QTabWidget, "tabViews", "Views");
     tabViews->addTab(createSummaryView(), QStringLiteral("&Summary"));
     createStepsTable();
     tabViews->addTab(tblSteps, QStringLiteral("&All steps"));
-    cmdClose = named(new QPushButton(QStringLiteral("Close")), "cmdClose", "Close");
+    cmdClose = Named(new QPushButton(QStringLiteral("Close")), "cmdClose", "Close");
     cmdClose->setAutoDefault(false);
 
     auto *layout = new QVBoxLayout(this);
@@ -74,21 +63,19 @@ StepOddsWindow::StepOddsWindow()
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
 
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            &StepOddsWindow::copy);
     refresh();
 }
 
 QWidget *StepOddsWindow::createControls()
 {
-    spnStep = named(new QSpinBox, "spnStep", "Step");
+    spnStep = Named(new QSpinBox, "spnStep", "Step");
     spnStep->setRange(1, StepCount);
-    cboKarma = named(new QComboBox, "cboKarma", "Karma die");
+    cboKarma = Named(new QComboBox, "cboKarma", "Karma die");
     for (const Odds::KarmaDie karma : Odds::KarmaDice) {
         const std::string text = Odds::KarmaDieText(karma);
         cboKarma->addItem(text.empty() ? QStringLiteral("none") : fromStd(text));
     }
-    spnTarget = named(new QSpinBox, "spnTarget", "Target number");
+    spnTarget = Named(new QSpinBox, "spnTarget", "Target number");
     spnTarget->setRange(1, HighestTarget);
 
     auto *controls = new QWidget;
@@ -112,7 +99,7 @@ QWidget *StepOddsWindow::createControls()
 
 QWidget *StepOddsWindow::createSummaryView()
 {
-    lblSummary = named(new QLabel, "lblSummary", "Summary");
+    lblSummary = Named(new QLabel, "lblSummary", "Summary");
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     histogram = new OddsHistogram;
@@ -129,7 +116,7 @@ void StepOddsWindow::createStepsTable()
     const QStringList headers
         = {QStringLiteral("Step"), QStringLiteral("Dice"), QStringLiteral("Mean"),
            QStringLiteral("Success"), QStringLiteral("Fumble")};
-    tblSteps = named(new QTableWidget(StepCount, static_cast<int>(headers.size())), "tblSteps",
+    tblSteps = Named(new QTableWidget(StepCount, static_cast<int>(headers.size())), "tblSteps",
                      "All steps");
     tblSteps->setHorizontalHeaderLabels(headers);
     tblSteps->verticalHeader()->hide();
@@ -189,15 +176,6 @@ void StepOddsWindow::refreshStepsTable()
     tblSteps->selectRow(spnStep->value() - 1);
 }
 
-// Esc closes the window from any control that leaves the key unused.
-void StepOddsWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->matches(QKeySequence::Cancel))
-        close();
-    else
-        SideWindow::keyPressEvent(event);
-}
-
 QString StepOddsWindow::copiedText() const
 {
     if (tabViews->currentWidget() != tblSteps)
@@ -213,11 +191,6 @@ QString StepOddsWindow::copiedText() const
         lines << cells.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n'));
-}
-
-void StepOddsWindow::copy() const
-{
-    QGuiApplication::clipboard()->setText(copiedText());
 }
 
 } // namespace MainBas

@@ -5,7 +5,7 @@
 // every step against the same target. One instance, modeless; opened from a step button's
 // context menu, and switched to another step when opened again.
 
-#include "SideWindow.h"
+#include "LaidOutWindow.h"
 
 class QComboBox;
 class QLabel;
@@ -18,7 +18,7 @@ namespace MainBas {
 
 class OddsHistogram;
 
-class StepOddsWindow : public SideWindow
+class StepOddsWindow : public LaidOutWindow
 {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ public:
     void showStep(int step);
 
     // The text Ctrl+C copies: the summary, or in the second view the selected rows.
-    QString copiedText() const;
+    QString copiedText() const override;
 
     QSpinBox *spnStep = nullptr;
     QComboBox *cboKarma = nullptr;
@@ -41,16 +41,12 @@ public:
     QTableWidget *tblSteps = nullptr;
     QPushButton *cmdClose = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     QWidget *createControls();
     QWidget *createSummaryView();
     void createStepsTable();
     void refresh();
     void refreshStepsTable();
-    void copy() const;
 };
 
 } // namespace MainBas

@@ -42,7 +42,7 @@ Q_DECLARE_METATYPE(FileKind)
 
 // Replaces whatever is at path with a file of that kind. The sized ones begin with
 // `valid` and are padded with x to their size.
-inline bool PlaceSpecialFile(const QString &path, FileKind kind, const QByteArray &valid = {})
+inline bool PlaceFileOfKind(const QString &path, FileKind kind, const QByteArray &valid = {})
 {
     QFile::remove(path);
     switch (kind) {
@@ -81,12 +81,12 @@ inline QString RefusalOf(FileKind kind)
     return {};
 }
 
-// Puts content in place of whatever is at path: bytes, a special kind of file, or
+// Puts content in place of whatever is at path: bytes, an unusual kind of file, or
 // nothing at all for a null variant.
 inline bool PutFile(const QString &path, const QVariant &content)
 {
     QFile::remove(path);
     if (content.metaType() == QMetaType::fromType<FileKind>())
-        return PlaceSpecialFile(path, content.value<FileKind>());
+        return PlaceFileOfKind(path, content.value<FileKind>());
     return content.isNull() || WriteFile(path, content.toByteArray());
 }
