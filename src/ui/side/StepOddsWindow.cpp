@@ -134,6 +134,8 @@ void StepOddsWindow::createStepsTable()
         }
     }
     tblSteps->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Wide enough for "0.1% (1 in 1,234)" whatever the scale.
+    tblSteps->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
 }
 
 void StepOddsWindow::showStep(int step)
