@@ -2,7 +2,7 @@
 
 #include "RolledDice.h"
 
-#include <algorithm>
+#include <limits>
 #include <map>
 #include <utility>
 #include <vector>
@@ -13,7 +13,8 @@ namespace MainBas::Odds {
 // Call E = V - rolls the excess: the first is E == s, the second V <= s + 1. A die's value is
 // at least its number of rolls and above its own excess, so both need every die's excess to
 // be at most s. That leaves a handful of ways for each die to land (a first 1 alone when s is
-// 0), and a small table over (E, V) adds the dice one at a time.
+// 0), and a small table over (E, V) adds the dice one at a time; the fumbling entries give
+// the totals V - s.
 
 namespace {
 
@@ -37,8 +38,8 @@ std::vector<Landing> landingsUpTo(int size, int limit)
     return landings;
 }
 
-// The chance of each (E, V) the dice so far can reach; value sums past the fumble's reach,
-// above s + 1, share the entry of s + 2.
+// The chance of each (E, V) the dice so far can reach. The excess bounds the value sum, so
+// the table stays small.
 using Table = std::map<std::pair<int, int>, double>;
 
 Table withDie(const Table &before, const std::vector<Landing> &landings, int subtraction)
@@ -47,7 +48,7 @@ Table withDie(const Table &before, const std::vector<Landing> &landings, int sub
     for (const auto &[reached, chance] : before) {
         for (const Landing &landing : landings) {
             const int excess = reached.first + landing.excess;
-            const int value = std::min(reached.second + landing.value, subtraction + 2);
+            const int value = reached.second + landing.value;
             if (excess <= subtraction)
                 after[{excess, value}] += chance * landing.chance;
         }
@@ -57,7 +58,7 @@ Table withDie(const Table &before, const std::vector<Landing> &landings, int sub
 
 } // namespace
 
-double FumbleChance(int step, KarmaDie karma)
+std::map<int, double> FumblingTotals(int step, KarmaDie karma)
 {
     const RolledDice dice = DiceOf(step, karma);
     const int s = dice.subtraction;
@@ -65,12 +66,25 @@ double FumbleChance(int step, KarmaDie karma)
     for (const int size : dice.sizes)
         reached = withDie(reached, landingsUpTo(size, s), s);
 
-    double fumble = 0;
+    std::map<int, double> fumbles;
     for (const auto &[excessAndValue, chance] : reached) {
         const auto [excess, value] = excessAndValue;
         if (excess == s || value <= s + 1)
-            fumble += chance;
+            fumbles[value - s] += chance;
     }
+    return fumbles;
+}
+
+double FumbleChance(int step, KarmaDie karma)
+{
+    return FumbleChanceFrom(FumblingTotals(step, karma), std::numeric_limits<int>::min());
+}
+
+double FumbleChanceFrom(const std::map<int, double> &fumblingTotals, int total)
+{
+    double fumble = 0;
+    for (auto it = fumblingTotals.lower_bound(total); it != fumblingTotals.end(); ++it)
+        fumble += it->second;
     return fumble;
 }
 

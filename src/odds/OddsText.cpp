@@ -1,64 +1,114 @@
 #include "OddsText.h"
 
 #include "StepPools.h"
+#include "SuccessChances.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 namespace MainBas::Odds {
 
 namespace {
 
-std::string format(const char *pattern, double value)
+// From a billion on, "1 in N" gives N as a power of ten.
+constexpr int LongestDigitRun = 9;
+
+std::string withStyle(std::string_view plain, const NumberStyle &style)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
+    std::string text;
+    for (const char c : plain) {
+        if (c == '.')
+            text += style.decimalPoint;
+        else
+            text += c;
+    }
     return text;
 }
 
-// 1234567 as "1,234,567".
-std::string grouped(double whole)
+// The plain decimal form, whatever locale the C library is set to; room for any double.
+std::string plainDecimal(double value, int decimals)
 {
-    const std::string digits = format("%.0f", whole);
+    std::array<char, 512> text {};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
+                                       std::chars_format::fixed, decimals);
+    return {text.data(), written.ptr};
+}
+
+// 1234567 as "1,234,567".
+std::string grouped(std::string_view digits, const NumberStyle &style)
+{
     std::string text;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
+            text += style.groupSeparator;
         text += digits[i];
     }
     return text;
 }
 
-std::string successLine(const StepOdds &odds, int target, int margin)
+std::string superscript(int exponent)
+{
+    static constexpr std::array<std::string_view, 10> Digits
+        = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text;
+    for (const char digit : std::to_string(exponent))
+        text += Digits.at(static_cast<std::size_t>(digit - '0'));
+    return text;
+}
+
+// N, at least 100, rounded to three significant figures: "480", "2,040", "5.16 × 10¹⁸".
+std::string oneInText(double n, const NumberStyle &style)
+{
+    std::array<char, 64> text {};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), n,
+                                       std::chars_format::scientific, 2);
+    const std::string_view rounded(text.data(),
+                                   static_cast<std::size_t>(written.ptr - text.data()));
+    // "d.dde+x"
+    const std::string mantissa {rounded[0], rounded[2], rounded[3]};
+    const int exponent = std::stoi(std::string(rounded.substr(rounded.find('e') + 1)));
+    if (exponent >= LongestDigitRun)
+        return withStyle(rounded.substr(0, 4), style) + " × 10" + superscript(exponent);
+    return grouped(mantissa + std::string(static_cast<std::size_t>(exponent - 2), '0'), style);
+}
+
+std::string successLine(SuccessChances &chances, int target, int margin, const NumberStyle &style)
 {
     const std::string reach = std::to_string(target + margin) + " or more";
     const std::string label = margin == 0
         ? "Success (" + reach + "): "
         : "Beating it by " + std::to_string(margin) + " or more (" + reach + "): ";
-    return label + ChanceText(odds.atLeast(target + margin));
+    return label + ChanceText(chances.against(target + margin), style);
 }
 
 } // namespace
 
-std::string PercentText(double chance)
+std::string DecimalText(double value, int decimals, const NumberStyle &style)
 {
-    if (chance <= 0)
-        return "0%";
-    if (chance >= 1)
-        return "100%";
-    const double tenths = std::round(chance * 1000);
-    if (tenths < 1)
-        return "less than 0.1%";
-    if (tenths > 999)
-        return "more than 99.9%";
-    return format("%.1f%%", tenths / 10);
+    return withStyle(plainDecimal(value, decimals), style);
 }
 
-std::string ChanceText(double chance)
+std::string PercentText(Chance chance, const NumberStyle &style)
 {
-    if (chance <= 0 || chance >= 0.01)
-        return PercentText(chance);
-    return PercentText(chance) + " (1 in " + grouped(std::round(1 / chance)) + ")";
+    if (chance.value <= 0)
+        return "0%";
+    if (chance.complement <= 0)
+        return "100%";
+    const double tenths = std::round(chance.value * 1000);
+    if (tenths < 1)
+        return "less than " + DecimalText(0.1, 1, style) + "%";
+    if (tenths > 999)
+        return "more than " + DecimalText(99.9, 1, style) + "%";
+    return DecimalText(tenths / 10, 1, style) + "%";
+}
+
+std::string ChanceText(Chance chance, const NumberStyle &style)
+{
+    if (chance.value <= 0 || chance.value >= 0.01)
+        return PercentText(chance, style);
+    return PercentText(chance, style) + " (1 in " + oneInText(1 / chance.value, style) + ")";
 }
 
 std::string DiceText(int step, KarmaDie karma)
@@ -67,19 +117,21 @@ std::string DiceText(int step, KarmaDie karma)
     return karma == KarmaDie::None ? pool : pool + ", karma " + KarmaDieText(karma);
 }
 
-std::vector<std::string> SummaryLines(int step, KarmaDie karma, int target, const StepOdds &odds)
+std::vector<std::string> SummaryLines(int step, KarmaDie karma, int target, const StepOdds &odds,
+                                      const NumberStyle &style)
 {
+    SuccessChances chances(step, karma);
     return {
         "Step " + std::to_string(step) + ": " + DiceText(step, karma),
-        "Mean " + format("%.1f", odds.mean) + ", most likely total "
+        "Mean " + DecimalText(odds.mean, 1, style) + ", most likely total "
             + std::to_string(odds.mostLikely),
         "Middle 90% of rolls: " + std::to_string(odds.middle90Low) + " to "
             + std::to_string(odds.middle90High),
-        successLine(odds, target, 0),
-        successLine(odds, target, 5),
-        successLine(odds, target, 10),
-        successLine(odds, target, 15),
-        "Fumble: " + ChanceText(odds.fumble),
+        successLine(chances, target, 0, style),
+        successLine(chances, target, 5, style),
+        successLine(chances, target, 10, style),
+        successLine(chances, target, 15, style),
+        "Fumble: " + ChanceText(ChanceOf(odds.fumble), style),
     };
 }
 

@@ -1,9 +1,11 @@
 #include "StepChances.h"
 
-#include "ExplodingSum.h"
 #include "FumbleOdds.h"
 #include "RolledDice.h"
 #include "StepPools.h"
+#include "SuccessChances.h"
+
+#include <cmath>
 
 namespace MainBas::Odds {
 
@@ -16,14 +18,14 @@ double ClosedFormMean(int step, KarmaDie karma)
     return mean;
 }
 
-double ChanceOfAtLeast(int step, KarmaDie karma, int target)
+double ClosedFormStandardDeviation(int step, KarmaDie karma)
 {
-    const RolledDice dice = DiceOf(step, karma);
-    ExplodingSum sums(dice.sizes);
-    double below = 0;
-    for (int sum = dice.lowestSum(); sum < target + dice.subtraction; ++sum)
-        below += sums.probability(sum);
-    return 1.0 - below;
+    double variance = 0;
+    for (const int size : DiceOf(step, karma).sizes) {
+        const double n = size;
+        variance += n * n * n / ((n - 1) * (n - 1)) + ((n - 1) * (n - 1) - 1) / 12;
+    }
+    return std::sqrt(variance);
 }
 
 std::vector<StepChances> ChancesOfAllSteps(int target, KarmaDie karma)
@@ -31,8 +33,8 @@ std::vector<StepChances> ChancesOfAllSteps(int target, KarmaDie karma)
     std::vector<StepChances> rows;
     rows.reserve(StepCount);
     for (int step = 1; step <= StepCount; ++step) {
-        rows.push_back({step, ClosedFormMean(step, karma), ChanceOfAtLeast(step, karma, target),
-                        FumbleChance(step, karma)});
+        rows.push_back({step, ClosedFormMean(step, karma),
+                        SuccessChances(step, karma).against(target), FumbleChance(step, karma)});
     }
     return rows;
 }

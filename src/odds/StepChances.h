@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Chance.h"
 #include "KarmaDie.h"
 
 #include <vector>
@@ -8,17 +9,19 @@ namespace MainBas::Odds {
 
 // The quick figures of a step, for the table of all steps: nothing here lists a distribution.
 
-// The mean total: an exploding n-sided die averages n (n + 1) / (2 (n - 1)).
+// The mean total. An exploding n-sided die is n K + F, with K explosions, P(K = k) =
+// n^-k (n - 1) / n, and a last face F even on 1 to n - 1: it averages n (n + 1) / (2 (n - 1)).
 double ClosedFormMean(int step, KarmaDie karma);
 
-// P(total >= target) = 1 - P(total < target), from the totals below the target alone.
-double ChanceOfAtLeast(int step, KarmaDie karma, int target);
+// The standard deviation of the total: the dice are independent, and each varies by
+// n^2 n / (n - 1)^2 through K and by ((n - 1)^2 - 1) / 12 through F.
+double ClosedFormStandardDeviation(int step, KarmaDie karma);
 
 struct StepChances
 {
     int step = 0;
     double mean = 0;
-    double success = 0;
+    Chance success;
     double fumble = 0;
 };
 

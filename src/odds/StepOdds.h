@@ -1,22 +1,27 @@
 #pragma once
 
+#include "Chance.h"
 #include "KarmaDie.h"
 
+#include <map>
 #include <vector>
 
 namespace MainBas::Odds {
 
-// Every chance here is within this of the true value.
-inline constexpr double OddsAccuracy = 1e-12;
+// The listing of totals goes on until fewer than this share of rolls lie above it.
+inline constexpr double ListedShare = 1 - 1e-12;
 
 // The exact odds of one step roll, for the Step Odds window's summary and histogram.
 struct StepOdds
 {
     int lowest = 0;
-    // The chance of each total from the lowest up, listed until the rest of the upper tail,
-    // kept in tailRemainder, is below OddsAccuracy.
+    // The chance of each total from the lowest up, listed until less than 1 - ListedShare
+    // of rolls lie above.
     std::vector<double> probabilities;
-    double tailRemainder = 0;
+    // Success against each listed total: at least that total and no fumble.
+    std::vector<Chance> successes;
+    // The chance of a fumble at each total that can fumble.
+    std::map<int, double> fumblingTotals;
     double mean = 0;
     double standardDeviation = 0;
     // The most likely total, the lowest of them on a tie.
@@ -28,10 +33,15 @@ struct StepOdds
     double fumble = 0;
 
     int highestListed() const { return lowest + static_cast<int>(probabilities.size()) - 1; }
-    // 0 outside the listing (above it, less than OddsAccuracy).
+    // 0 outside the listing (above it, less than 1 - ListedShare).
     double probability(int total) const;
-    // 1 - P(total < t), from the totals below t alone.
-    double atLeast(int total) const;
+    // The chance of the total and a fumble.
+    double fumbleAt(int total) const;
+    // Success against a target number up to the highest listed total; beyond the listing,
+    // SuccessChances knows.
+    Chance success(int target) const;
+    // The smallest total t with P(total <= t) at least the share.
+    int totalReaching(double share) const;
 };
 
 StepOdds ComputeStepOdds(int step, KarmaDie karma);

@@ -93,15 +93,69 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->cboKarma->setCurrentIndex(2); // D6
         window->spnTarget->setValue(13);
-        QVERIFY(window->lblSummary->text().contains(u"Success (13 or more): 63.0%"_s));
-        QCOMPARE(colourOfBar(12), OddsHistogram::BelowTarget);
-        QCOMPARE(colourOfBar(13), OddsHistogram::AtOrAboveTarget);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Success (13 or more): 63.0%"_s));
+        QCOMPARE(colourOfBar(12), OddsHistogram::Fails);
+        QCOMPARE(colourOfBar(13), OddsHistogram::Succeeds);
 
         window->spnTarget->setFocus();
         QTest::keyClick(window->spnTarget, Qt::Key_Up);
-        QVERIFY(window->lblSummary->text().contains(u"Success (14 or more): "_s));
-        QCOMPARE(colourOfBar(13), OddsHistogram::BelowTarget);
-        QCOMPARE(window->histogram->barText(13), u"Total 13: 7.4%\n13 or more: 63.0%"_s);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Success (14 or more): "_s));
+        QCOMPARE(colourOfBar(13), OddsHistogram::Fails);
+        QCOMPARE(window->histogram->barText(13), u"Total 13: 7.4%\nSuccess against 13: 63.0%"_s);
+    }
+
+    // A total the program calls a fumble never succeeds: step 1 (D4-2) against 1 succeeds
+    // only on a 4 (totals from 3 on); a 3 totals 1, a fumble. The summary, the bars, their
+    // tooltips and the table of all steps agree.
+    void aFumbleNeverSucceeds()
+    {
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->showStep(1);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->spnTarget->setValue(1);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Success (1 or more): 25.0%"_s));
+        QVERIFY(window->lblSummary->text().contains(u"Fumble: 75.0%"_s));
+        QCOMPARE(colourOfBar(0), OddsHistogram::Fails);
+        QCOMPARE(colourOfBar(1), OddsHistogram::Fails);
+        QCOMPARE(colourOfBar(3), OddsHistogram::Succeeds);
+        QCOMPARE(window->histogram->barText(1),
+                 u"Total 1: 25.0%, always a fumble\nSuccess against 1: 25.0%"_s);
+        QCOMPARE(window->tblSteps->item(0, 3)->text(), u"25.0%"_s);
+        QCOMPARE(window->tblSteps->item(2, 3)->text(), u"75.0%"_s); // step 3: a 1 fumbles
+    }
+
+    // The success column says what the summary says, tiny chances and near certainties
+    // included: one text for both, "0%" only for the impossible.
+    void allStepsAgreeWithTheSummary_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("karma");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("success");
+
+        QTest::newRow("step 11 against 200")
+            << 11 << 0 << 200 << u"less than 0.1% (1 in 5.16 × 10¹⁸)"_s;
+        QTest::newRow("step 1 against 999")
+            << 1 << 0 << 999 << u"less than 0.1% (1 in 3.27 × 10¹⁵⁰)"_s;
+        QTest::newRow("step 100 + D20 against 15") << 100 << 6 << 15 << u"more than 99.9%"_s;
+        QTest::newRow("step 20 + D8 against 30") << 20 << 3 << 30 << u"29.3%"_s;
+    }
+
+    void allStepsAgreeWithTheSummary()
+    {
+        QFETCH(int, step);
+        QFETCH(int, karma);
+        QFETCH(int, target);
+        QFETCH(QString, success);
+
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->showStep(step);
+        window->cboKarma->setCurrentIndex(karma);
+        window->spnTarget->setValue(target);
+        const QString line = u"Success (%1 or more): %2"_s.arg(target).arg(success);
+        QTRY_VERIFY2(window->lblSummary->text().contains(line),
+                     qPrintable(window->lblSummary->text()));
+        QCOMPARE(window->tblSteps->item(step - 1, 3)->text(), success);
     }
 
     // The second view lists every step; Ctrl+C copies the selected rows with tabs, or the

@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace MainBas {
 
@@ -32,13 +33,12 @@ OddsHistogram::OddsHistogram(QWidget *parent)
     setBackgroundRole(QPalette::Base);
 }
 
-void OddsHistogram::setOdds(const Odds::StepOdds &odds, int target)
+void OddsHistogram::setOdds(const Odds::StepOdds &odds, int target, const Odds::NumberStyle &style)
 {
     m_odds = odds;
+    m_style = style;
     m_target = target;
-    m_lastTotal = odds.lowest;
-    while (m_lastTotal < odds.highestListed() && odds.atLeast(m_lastTotal + 1) >= DrawnTail)
-        ++m_lastTotal;
+    m_lastTotal = odds.totalReaching(1 - DrawnTail);
     m_highestChance = odds.probability(odds.mostLikely);
     setAccessibleDescription(barText(std::clamp(target, firstTotal(), lastTotal())));
     update();
@@ -77,12 +77,25 @@ int OddsHistogram::totalAt(QPoint position) const
     return firstTotal() + (position.x() - area.left()) * bars / area.width();
 }
 
+QString OddsHistogram::chanceText(double chance) const
+{
+    return fromStd(Odds::ChanceText(Odds::ChanceOf(chance), m_style));
+}
+
 QString OddsHistogram::barText(int total) const
 {
-    return QStringLiteral("Total %1: %2\n%1 or more: %3")
+    const double chance = m_odds.probability(total);
+    const double fumble = m_odds.fumbleAt(total);
+    QString fumbles;
+    // Rounding aside, the fumbles of a total are all of its rolls or a part of them.
+    if (fumble > 0 && fumble >= chance * (1 - 1e-9))
+        fumbles = QStringLiteral(", always a fumble");
+    else if (fumble > 0)
+        fumbles = QStringLiteral(", of which fumbles %1").arg(chanceText(fumble));
+    return QStringLiteral("Total %1: %2%3\nSuccess against %1: %4")
         .arg(total)
-        .arg(fromStd(Odds::ChanceText(m_odds.probability(total))),
-             fromStd(Odds::ChanceText(m_odds.atLeast(total))));
+        .arg(chanceText(chance), fumbles,
+             fromStd(Odds::ChanceText(m_odds.success(total), m_style)));
 }
 
 bool OddsHistogram::event(QEvent *event)
@@ -110,8 +123,19 @@ void OddsHistogram::paintEvent(QPaintEvent * /*event*/)
 
 void OddsHistogram::paintBars(QPainter &painter) const
 {
-    for (int total = firstTotal(); total <= lastTotal(); ++total)
-        painter.fillRect(barRect(total), total >= m_target ? AtOrAboveTarget : BelowTarget);
+    for (int total = firstTotal(); total <= lastTotal(); ++total) {
+        const QRect bar = barRect(total);
+        if (total < m_target) {
+            painter.fillRect(bar, Fails);
+            continue;
+        }
+        const double fumble = m_odds.fumbleAt(total);
+        const double fumbleShare
+            = fumble > 0 ? std::min(1.0, fumble / m_odds.probability(total)) : 0.0;
+        const int fumbleHeight = static_cast<int>(std::lround(bar.height() * fumbleShare));
+        painter.fillRect(bar.adjusted(0, 0, 0, -fumbleHeight), Succeeds);
+        painter.fillRect(bar.adjusted(0, bar.height() - fumbleHeight, 0, 0), Fails);
+    }
     painter.setPen(palette().color(QPalette::Text));
     const QRect area = plotArea();
     painter.drawLine(area.bottomLeft() + QPoint(0, 1), area.bottomRight() + QPoint(0, 1));

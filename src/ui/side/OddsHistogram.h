@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OddsText.h"
 #include "StepOdds.h"
 
 #include <QColor>
@@ -10,20 +11,21 @@ class QPainter;
 namespace MainBas {
 
 // A bar chart of the exact distribution of one step roll, from the lowest total to where
-// fewer than 0.1% of rolls reach. Bars at or above the target number take the second
-// colour and a line marks the target; the mouse over a bar tells its total, its chance and
-// the chance of at least it.
+// fewer than 0.1% of rolls reach. A bar's colour says whether its rolls succeed against the
+// target number: at or above it, and no fumble (a fumble fails whatever its total, so the
+// fumbling share of a bar keeps the failing colour); a line marks the target. The mouse
+// over a bar tells its total, its chance, its fumbles and the chance of success against it.
 class OddsHistogram : public QWidget
 {
     Q_OBJECT
 
 public:
-    static inline const QColor BelowTarget = QColor(112, 128, 160);
-    static inline const QColor AtOrAboveTarget = QColor(46, 139, 87);
+    static inline const QColor Fails = QColor(112, 128, 160);
+    static inline const QColor Succeeds = QColor(46, 139, 87);
 
     explicit OddsHistogram(QWidget *parent = nullptr);
 
-    void setOdds(const Odds::StepOdds &odds, int target);
+    void setOdds(const Odds::StepOdds &odds, int target, const Odds::NumberStyle &style);
 
     int firstTotal() const { return m_odds.lowest; }
     int lastTotal() const { return m_lastTotal; }
@@ -47,7 +49,10 @@ private:
     void paintTotalsAxis(QPainter &painter) const;
     void paintTargetMark(QPainter &painter) const;
 
+    QString chanceText(double chance) const;
+
     Odds::StepOdds m_odds;
+    Odds::NumberStyle m_style;
     int m_target = 1;
     int m_lastTotal = 0;
     double m_highestChance = 1;

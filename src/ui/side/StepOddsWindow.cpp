@@ -134,7 +134,8 @@ void StepOddsWindow::createStepsTable()
         }
     }
     tblSteps->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    // Wide enough for "0.1% (1 in 1,234)" whatever the scale.
+    // The chances as wide as the longest, "less than 0.1% (1 in 5.16 × 10¹⁸)", at any scale.
+    tblSteps->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     tblSteps->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
 }
 
@@ -162,7 +163,7 @@ void StepOddsWindow::refresh()
     for (const std::string &line : Odds::SummaryLines(step, karma, target, odds))
         lines << fromStd(line);
     lblSummary->setText(lines.join(QLatin1Char('\n')));
-    histogram->setOdds(odds, target);
+    histogram->setOdds(odds, target, {});
     refreshStepsTable();
 }
 
@@ -172,8 +173,8 @@ void StepOddsWindow::refreshStepsTable()
     for (const Odds::StepChances &row : rows) {
         const int at = row.step - 1;
         tblSteps->item(at, 2)->setText(QString::number(row.mean, 'f', 1));
-        tblSteps->item(at, 3)->setText(fromStd(Odds::PercentText(row.success)));
-        tblSteps->item(at, 4)->setText(fromStd(Odds::ChanceText(row.fumble)));
+        tblSteps->item(at, 3)->setText(fromStd(Odds::ChanceText(row.success)));
+        tblSteps->item(at, 4)->setText(fromStd(Odds::ChanceText(Odds::ChanceOf(row.fumble))));
     }
     tblSteps->selectRow(spnStep->value() - 1);
 }
