@@ -9,15 +9,48 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <clocale>
+#include <string>
+
 using namespace MainBas;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Sets the program's locale, with the C library's numbers left as plain C, for one test.
+class LocaleForTheTest
+{
+public:
+    explicit LocaleForTheTest(const QLocale &locale)
+        : m_numbers(std::setlocale(LC_NUMERIC, nullptr))
+    {
+        QLocale::setDefault(locale);
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~LocaleForTheTest()
+    {
+        QLocale::setDefault(m_locale);
+        std::setlocale(LC_NUMERIC, m_numbers.c_str());
+    }
+    LocaleForTheTest(const LocaleForTheTest &) = delete;
+    LocaleForTheTest &operator=(const LocaleForTheTest &) = delete;
+
+private:
+    QLocale m_locale;
+    std::string m_numbers;
+};
+
+} // namespace
 
 class TestStepOdds : public QObject
 {
@@ -158,6 +191,133 @@ private slots:
         QCOMPARE(window->tblSteps->item(step - 1, 3)->text(), success);
     }
 
+    // The target number starts at the rounded mean of the dice rolled, the karma die's
+    // included: step 11 (D10+D8) averages 11.25, a D6 adds 4.2 and a D20 11.05.
+    void targetStartsAtTheMeanOfWhatIsRolled_data()
+    {
+        QTest::addColumn<int>("karma");
+        QTest::addColumn<int>("target");
+        QTest::newRow("no karma die") << 0 << 11;
+        QTest::newRow("D6") << 2 << 15;
+        QTest::newRow("D20") << 6 << 22;
+    }
+
+    void targetStartsAtTheMeanOfWhatIsRolled()
+    {
+        QFETCH(int, karma);
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->cboKarma->setCurrentIndex(karma);
+        window->showStep(11);
+        QTEST(window->spnTarget->value(), "target");
+    }
+
+    // Keys typed ahead or held down queue up while the figures are worked out: each moves
+    // the box by one, and the figures follow once, for the value they end on.
+    void queuedKeysAreComputedOnce()
+    {
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->cboKarma->setCurrentIndex(6); // D20
+        window->showStep(100);
+        window->spnTarget->setValue(100);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Success (100 or more)"_s));
+        const QSignalSpy computed(window, &StepOddsWindow::figuresShown);
+        for (int i = 0; i < 100; ++i) {
+            QCoreApplication::postEvent(
+                window->spnTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                window->spnTarget, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier));
+        }
+        QTRY_COMPARE(computed.count(), 1);
+        QCOMPARE(window->spnTarget->value(), 200);
+        QVERIFY(window->lblSummary->text().contains(u"Success (200 or more)"_s));
+        QCOMPARE(window->tblSteps->item(99, 3)->text(),
+                 window->lblSummary->text().section(u'\n', 3, 3).section(u": "_s, 1));
+    }
+
+    // A held arrow key, and presses too quick for X to tell from one, arrive as repeats, a
+    // key's repeat interval apart: each is one step, never more from the box's own timer.
+    void heldKeyStepsOncePerPress()
+    {
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->showStep(11);
+        window->spnTarget->setValue(100);
+        QSpinBox *box = window->spnTarget;
+        const auto send = [box](QEvent::Type type, bool repeat) {
+            QKeyEvent key(type, Qt::Key_Up, Qt::NoModifier, QString(), repeat);
+            QApplication::sendEvent(box, &key);
+        };
+        send(QEvent::KeyPress, false);
+        for (int press = 1; press < 100; ++press) {
+            QTest::qWait(10); // the key's repeat interval, not a wait for the program
+            send(QEvent::KeyRelease, true);
+            send(QEvent::KeyPress, true);
+        }
+        send(QEvent::KeyRelease, false);
+        QCOMPARE(box->value(), 200);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Success (200 or more)"_s));
+    }
+
+    // Ctrl+C copies the summary wherever the focus is, the step box that has it when the
+    // window opens and the target box with its number selected included.
+    void copyingFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("as the window opens") << QString();
+        QTest::newRow("step box") << u"spnStep"_s;
+        QTest::newRow("target box, number selected") << u"spnTarget"_s;
+        QTest::newRow("target box, clicked") << u"qt_spinbox_lineedit"_s;
+        QTest::newRow("karma box") << u"cboKarma"_s;
+        QTest::newRow("close button") << u"cmdClose"_s;
+    }
+
+    void copyingFromAnyControl()
+    {
+        QFETCH(QString, control);
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->showStep(11);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (control == u"qt_spinbox_lineedit"_s) {
+            auto *edit = window->spnTarget->findChild<QWidget *>(control);
+            QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+        } else if (!control.isEmpty()) {
+            window->findChild<QWidget *>(control)->setFocus(Qt::TabFocusReason);
+        }
+        QTRY_VERIFY(QApplication::focusWidget()
+                    && window->isAncestorOf(QApplication::focusWidget()));
+        QApplication::clipboard()->setText(u"before"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), window->lblSummary->text());
+    }
+
+    // Every figure follows the user's locale, whatever the C library's numbers are set to.
+    void figuresFollowTheLocale()
+    {
+        const LocaleForTheTest german(QLocale(QLocale::German, QLocale::Germany));
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->cboKarma->setCurrentIndex(2); // D6
+        window->showStep(11);
+        window->spnTarget->setValue(13);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Success (13 or more): 63,0%"_s));
+        QVERIFY(window->lblSummary->text().contains(u"Mean 15,5, most likely total 13"_s));
+        QVERIFY(window->lblSummary->text().contains(u"Fumble: 0,2% (1 in 480)"_s));
+        QCOMPARE(window->histogram->barText(13), u"Total 13: 7,4%\nSuccess against 13: 63,0%"_s);
+        QStringList figures {window->lblSummary->text()};
+        for (int row = 0; row < window->tblSteps->rowCount(); ++row) {
+            for (int column = 2; column < window->tblSteps->columnCount(); ++column)
+                figures << window->tblSteps->item(row, column)->text();
+        }
+        QCOMPARE(figures[11 * 3 - 2], u"15,5"_s); // step 11's mean
+        // A point with one or two digits after it is a decimal point; in German it groups
+        // thousands.
+        const QRegularExpression decimalPoint(u"\\d\\.\\d\\d?(?!\\d)"_s);
+        QCOMPARE(figures.filter(decimalPoint), QStringList());
+        window->cboKarma->setCurrentIndex(0);
+        window->spnTarget->setValue(999);
+        QTRY_VERIFY(window->tblSteps->item(0, 3)->text().contains(u"1 in 3,27 × 10¹⁵⁰"_s));
+        window->spnTarget->setValue(40);
+        QTRY_COMPARE(window->tblSteps->item(0, 3)->text(), u"less than 0,1% (1 in 1.400.000)"_s);
+    }
+
     // The second view lists every step; Ctrl+C copies the selected rows with tabs, or the
     // summary in the first view. Esc closes the window.
     void allStepsAndCopying()
@@ -175,6 +335,15 @@ private slots:
         window->tblSteps->selectAll();
         QTest::keyClick(window->tblSteps, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().split(u'\n').size(), 100);
+
+        // A new step selects its row alone, even with Ctrl held (Ctrl+wheel on a box).
+        QTest::keyPress(window->spnStep, Qt::Key_Control, Qt::ControlModifier);
+        window->spnStep->setValue(20);
+        QTRY_VERIFY(window->lblSummary->text().startsWith(u"Step 20:"_s));
+        QTest::keyRelease(window->spnStep, Qt::Key_Control);
+        QTest::keyClick(window->tblSteps, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QApplication::clipboard()->text().startsWith(u"20\tD20+D8+D6\t"_s));
+        QCOMPARE(QApplication::clipboard()->text().count(u'\n'), 0);
 
         QTest::keyClick(window->spnTarget, Qt::Key_Escape);
         QVERIFY(!OddsWindow());

@@ -9,11 +9,14 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +47,13 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy)
     return label;
 }
 
+// The user's locale, whatever the C library's is set to.
+Odds::NumberStyle localeNumberStyle()
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
 } // namespace
 
 StepOddsWindow::StepOddsWindow()
@@ -66,6 +76,40 @@ StepOddsWindow::StepOddsWindow()
     refresh();
 }
 
+// Keys held down or typed ahead queue up faster than the figures can follow: every change
+// only restarts this timer, and the figures are worked out once, for the last values, when
+// the event loop has nothing else queued.
+void StepOddsWindow::scheduleRefresh()
+{
+    m_refreshTimer->start();
+}
+
+// A spin box's line edit claims Ctrl+C for its own text; in this window it copies the odds.
+// And a spin box steps on a timer of its own while an arrow key repeats, however many
+// presses arrive (X reports fast presses as repeats too): here every press is one step.
+void StepOddsWindow::watchKeysOf(QAbstractSpinBox *box)
+{
+    box->installEventFilter(this);
+}
+
+bool StepOddsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return LaidOutWindow::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::ShortcutOverride && key->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && key->isAutoRepeat()
+        && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        QKeyEvent press(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        QCoreApplication::sendEvent(watched, &press);
+        return true;
+    }
+    return LaidOutWindow::eventFilter(watched, event);
+}
+
 QWidget *StepOddsWindow::createControls()
 {
     spnStep = Named(new QSpinBox, "spnStep", "Step");
@@ -77,6 +121,12 @@ QWidget *StepOddsWindow::createControls()
     }
     spnTarget = Named(new QSpinBox, "spnTarget", "Target number");
     spnTarget->setRange(1, HighestTarget);
+    watchKeysOf(spnStep);
+    watchKeysOf(spnTarget);
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(0);
+    connect(m_refreshTimer, &QTimer::timeout, this, &StepOddsWindow::refresh);
 
     auto *controls = new QWidget;
     auto *row = new QHBoxLayout(controls);
@@ -91,9 +141,9 @@ QWidget *StepOddsWindow::createControls()
     row->addWidget(spnTarget);
     row->addStretch();
 
-    connect(spnStep, &QSpinBox::valueChanged, this, &StepOddsWindow::refresh);
-    connect(cboKarma, &QComboBox::currentIndexChanged, this, &StepOddsWindow::refresh);
-    connect(spnTarget, &QSpinBox::valueChanged, this, &StepOddsWindow::refresh);
+    connect(spnStep, &QSpinBox::valueChanged, this, &StepOddsWindow::scheduleRefresh);
+    connect(cboKarma, &QComboBox::currentIndexChanged, this, &StepOddsWindow::scheduleRefresh);
+    connect(spnTarget, &QSpinBox::valueChanged, this, &StepOddsWindow::scheduleRefresh);
     return controls;
 }
 
@@ -141,7 +191,7 @@ void StepOddsWindow::createStepsTable()
 
 void StepOddsWindow::showStep(int step)
 {
-    const double mean = Odds::ClosedFormMean(step, Odds::KarmaDie::None);
+    const double mean = Odds::ClosedFormMean(step, karmaOf(cboKarma));
     const QSignalBlocker quietStep(spnStep);
     const QSignalBlocker quietTarget(spnTarget);
     spnStep->setValue(step);
@@ -158,25 +208,32 @@ void StepOddsWindow::refresh()
     const int target = spnTarget->value();
     const Odds::KarmaDie karma = karmaOf(cboKarma);
     const Odds::StepOdds odds = Odds::ComputeStepOdds(step, karma);
+    const Odds::NumberStyle style = localeNumberStyle();
 
+    m_refreshTimer->stop();
     QStringList lines;
-    for (const std::string &line : Odds::SummaryLines(step, karma, target, odds))
+    for (const std::string &line : Odds::SummaryLines(step, karma, target, odds, style))
         lines << fromStd(line);
     lblSummary->setText(lines.join(QLatin1Char('\n')));
-    histogram->setOdds(odds, target, {});
-    refreshStepsTable();
+    histogram->setOdds(odds, target, style);
+    refreshStepsTable(style);
+    emit figuresShown();
 }
 
-void StepOddsWindow::refreshStepsTable()
+void StepOddsWindow::refreshStepsTable(const Odds::NumberStyle &style)
 {
     const auto rows = Odds::ChancesOfAllSteps(spnTarget->value(), karmaOf(cboKarma));
     for (const Odds::StepChances &row : rows) {
         const int at = row.step - 1;
-        tblSteps->item(at, 2)->setText(QString::number(row.mean, 'f', 1));
-        tblSteps->item(at, 3)->setText(fromStd(Odds::ChanceText(row.success)));
-        tblSteps->item(at, 4)->setText(fromStd(Odds::ChanceText(Odds::ChanceOf(row.fumble))));
+        tblSteps->item(at, 2)->setText(fromStd(Odds::DecimalText(row.mean, 1, style)));
+        tblSteps->item(at, 3)->setText(fromStd(Odds::ChanceText(row.success, style)));
+        tblSteps->item(at, 4)->setText(
+            fromStd(Odds::ChanceText(Odds::ChanceOf(row.fumble), style)));
     }
-    tblSteps->selectRow(spnStep->value() - 1);
+    // Not selectRow(), which adds to the selection while Ctrl is held (Ctrl+wheel on a box).
+    tblSteps->selectionModel()->setCurrentIndex(tblSteps->model()->index(spnStep->value() - 1, 0),
+                                                QItemSelectionModel::ClearAndSelect
+                                                    | QItemSelectionModel::Rows);
 }
 
 QString StepOddsWindow::copiedText() const

@@ -6,13 +6,16 @@
 // context menu, and switched to another step when opened again.
 
 #include "LaidOutWindow.h"
+#include "OddsText.h"
 
+class QAbstractSpinBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
+class QTimer;
 
 namespace MainBas {
 
@@ -25,8 +28,8 @@ class StepOddsWindow : public LaidOutWindow
 public:
     StepOddsWindow();
 
-    // Switches to the step, with the target number at its rounded mean, and brings the
-    // window to the front.
+    // Switches to the step, with the target number at the rounded mean of what is rolled,
+    // the karma die included, and brings the window to the front.
     void showStep(int step);
 
     // The text Ctrl+C copies: the summary, or in the second view the selected rows.
@@ -41,12 +44,23 @@ public:
     QTableWidget *tblSteps = nullptr;
     QPushButton *cmdClose = nullptr;
 
+signals:
+    // The figures now show the step, karma die and target number in the boxes.
+    void figuresShown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWidget *createControls();
     QWidget *createSummaryView();
     void createStepsTable();
+    void watchKeysOf(QAbstractSpinBox *box);
+    void scheduleRefresh();
     void refresh();
-    void refreshStepsTable();
+    void refreshStepsTable(const Odds::NumberStyle &style);
+
+    QTimer *m_refreshTimer = nullptr;
 };
 
 } // namespace MainBas
