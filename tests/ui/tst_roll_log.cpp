@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,6 +63,7 @@ class TestRollLog : public QObject
 private slots:
     void init()
     {
+        QLocale::setDefault(QLocale::c());
         m_program = std::make_unique<TestProgram>();
         m_program->write(u"Action1.txt"_s, "Tavern\r\nA brawl\r\nA bard sings\r\n");
         m_program->write(u"Action2.txt"_s, "Well\r\nDry\r\n");
@@ -77,6 +79,7 @@ private slots:
         DestroySideWindows();
         Log::SessionLog().clear();
         m_program.reset();
+        QLocale::setDefault(QLocale::c());
     }
 
     // Each command that shows a result logs it once, when it is shown; a command with
@@ -215,6 +218,20 @@ private slots:
         QCOMPARE(window->lblSummary->text(),
                  u"Rolls: 0   Step rolls: 0   Fumbles: 0   Mean step total: -"_s);
         QVERIFY(m_program->takeErrors().isEmpty());
+    }
+
+    // The window's figures follow the user's locale.
+    void figuresFollowTheLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Log::SessionLog().append(Log::StepRolled {20, 23, 3, false});
+        Log::SessionLog().append(Log::StepRolled {5, 2, 1, false});
+        Log::SessionLog().append(Log::FreeDieAdded {4, 3, 32770});
+        RollLogWindow *window = pressCtrlL();
+        QVERIFY(window);
+        QCOMPARE(window->lblSummary->text(),
+                 u"Rolls: 3   Step rolls: 2   Fumbles: 0   Mean step total: 12,5"_s);
+        QCOMPARE(cell(window, 2, 2), u"3, sum 32.770"_s);
     }
 };
 
