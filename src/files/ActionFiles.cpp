@@ -73,9 +73,14 @@ void LoadActionFile(std::int16_t index)
     const QString path = ActionFilePath(index);
     const std::string bytes = ReadFileBytes(path);
     ActionTable table = WithFileName(path, [&] { return parseActionFile(bytes); });
-    // Cells above the new count keep old text, but every reader stops at the count.
-    std::move(table.cells.begin(), table.cells.begin() + table.count + 1,
-              ActionEntries[index].begin());
+    // Cells above the new count keep old text, but every reader stops at the count. A
+    // cell whose text is unchanged keeps its string, which the roll log shares: an entry
+    // drawn before and after a reload is then held once.
+    std::array<QString, MaxActionEntries + 1> &cells = ActionEntries[index];
+    for (std::size_t cell = 0; cell <= static_cast<std::size_t>(table.count); ++cell) {
+        if (cells[cell] != table.cells[cell])
+            cells[cell] = std::move(table.cells[cell]);
+    }
     ActionEntryCounts[index] = QString::number(table.count);
     loadedDigests[static_cast<std::size_t>(index)] = digestOf(bytes);
     if (captionSink())

@@ -303,6 +303,31 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
     }
 
+    // An entry drawn again and again is kept once: every row holds the table's own text,
+    // also after the editor saved the file and reloaded it with that entry unchanged.
+    void drawnEntriesShareTheirText()
+    {
+        ScriptedRandom script = ScriptedRandom::repeating(Face(2, 1));
+        for (int draw = 0; draw < 3; ++draw)
+            click(m_die->cmdAction[0]);
+        QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+        EditAction *editor = ShownWindow<EditAction>();
+        QVERIFY(editor);
+        editor->txtEntries->appendPlainText(u"A ghost"_s);
+        click(editor->cmdOK[0]);
+        QCOMPARE(ActionEntryCounts[0], u"3"_s);
+        for (int draw = 0; draw < 3; ++draw)
+            click(m_die->cmdAction[0]);
+
+        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {6});
+        for (const Log::Entry &entry : Log::SessionLog().entries()) {
+            const auto &drawn = std::get<Log::ActionDrawn>(entry.roll);
+            QCOMPARE(drawn.entry, u"A brawl"_s);
+            QCOMPARE(drawn.entry.constData(), ActionEntries[0][1].constData());
+            QCOMPARE(drawn.caption.constData(), ActionEntries[0][0].constData());
+        }
+    }
+
     // The window's figures follow the user's locale.
     void figuresFollowTheLocale()
     {
