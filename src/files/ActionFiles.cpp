@@ -5,6 +5,8 @@
 #include "LineReader.h"
 #include "ProgramFolder.h"
 
+#include <QCryptographicHash>
+
 namespace MainBas {
 
 std::array<std::array<QString, MaxActionEntries + 1>, ActionButtonCount> ActionEntries;
@@ -16,6 +18,16 @@ ActionCaptionSink &captionSink()
 {
     static ActionCaptionSink sink;
     return sink;
+}
+
+// Per action button: a digest of the bytes its tables were last loaded from.
+std::array<QByteArray, ActionButtonCount> loadedDigests;
+
+QByteArray digestOf(const std::string &bytes)
+{
+    return QCryptographicHash::hash(
+        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+        QCryptographicHash::Sha256);
 }
 
 void checkIndex(std::int16_t index)
@@ -59,13 +71,30 @@ QString ActionFilePath(std::int16_t index)
 void LoadActionFile(std::int16_t index)
 {
     const QString path = ActionFilePath(index);
-    ActionTable table = WithFileName(path, [&] { return parseActionFile(ReadFileBytes(path)); });
-    // Cells above the new count keep old text, but every reader stops at the count.
-    std::move(table.cells.begin(), table.cells.begin() + table.count + 1,
-              ActionEntries[index].begin());
+    const std::string bytes = ReadFileBytes(path);
+    ActionTable table = WithFileName(path, [&] { return parseActionFile(bytes); });
+    // Cells above the new count keep old text, but every reader stops at the count. A
+    // cell whose text is unchanged keeps its string, which the roll log shares: an entry
+    // drawn before and after a reload is then held once.
+    std::array<QString, MaxActionEntries + 1> &cells = ActionEntries[index];
+    for (std::size_t cell = 0; cell <= static_cast<std::size_t>(table.count); ++cell) {
+        if (cells[cell] != table.cells[cell])
+            cells[cell] = std::move(table.cells[cell]);
+    }
     ActionEntryCounts[index] = QString::number(table.count);
+    loadedDigests[static_cast<std::size_t>(index)] = digestOf(bytes);
     if (captionSink())
         captionSink()(index, ActionEntries[index][0]);
+}
+
+bool ActionFileChangedSinceLoad(std::int16_t index)
+{
+    const QString path = ActionFilePath(index);
+    try {
+        return digestOf(ReadFileBytes(path)) != loadedDigests[static_cast<std::size_t>(index)];
+    } catch (const RuntimeError &) {
+        return true; // gone, or no longer a file that can be read
+    }
 }
 
 void SaveActionFile(std::int16_t index, const QString &text)

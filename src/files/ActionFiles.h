@@ -28,6 +28,10 @@ QString ActionFilePath(std::int16_t index);
 // On failure the tables and the caption keep what they held.
 void LoadActionFile(std::int16_t index);
 
+// Whether the action file of button index now holds other bytes than its last load
+// read, or can no longer be read: another program changed it since.
+bool ActionFileChangedSinceLoad(std::int16_t index);
+
 // Replaces the action file of button index with text followed by CR LF, atomically.
 // Text the single-byte code page cannot hold is refused before anything is written.
 void SaveActionFile(std::int16_t index, const QString &text);

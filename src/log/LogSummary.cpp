@@ -1,5 +1,7 @@
 #include "LogSummary.h"
 
+#include <QLocale>
+
 namespace MainBas::Log {
 
 void Summary::add(const Roll &roll)
@@ -23,12 +25,12 @@ std::optional<double> Summary::meanStepTotal() const
 
 QString SummaryText(const Summary &summary)
 {
+    const QLocale locale;
     const std::optional<double> mean = summary.meanStepTotal();
     return QStringLiteral("Rolls: %1   Step rolls: %2   Fumbles: %3   Mean step total: %4")
-        .arg(summary.rolls)
-        .arg(summary.stepRolls)
-        .arg(summary.fumbles)
-        .arg(mean ? QString::number(*mean, 'f', 1) : QStringLiteral("-"));
+        .arg(locale.toString(summary.rolls), locale.toString(summary.stepRolls),
+             locale.toString(summary.fumbles),
+             mean ? locale.toString(*mean, 'f', 1) : QStringLiteral("-"));
 }
 
 } // namespace MainBas::Log

@@ -23,7 +23,8 @@ struct Summary
     std::optional<double> meanStepTotal() const;
 };
 
-// "Rolls: 7   Step rolls: 3   Fumbles: 1   Mean step total: 14.3".
+// "Rolls: 7   Step rolls: 3   Fumbles: 1   Mean step total: 14.3", the figures in the
+// user's locale.
 QString SummaryText(const Summary &summary);
 
 } // namespace MainBas::Log

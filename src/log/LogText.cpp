@@ -1,54 +1,65 @@
 #include "LogText.h"
 
-#include "NumberForms.h"
 #include "StepPools.h"
 
 #include <QDateTime>
+
+#include <cmath>
+#include <cstdlib>
 
 namespace MainBas::Log {
 
 namespace {
 
-QString samplesText(double samples)
+// A whole number as digits (grouped as the locale groups them), anything else in the
+// shortest form that keeps 15 significant digits.
+QString figure(double value, const QLocale &locale)
 {
-    return QString::fromStdString(PlainNumber(samples)) + QStringLiteral(" samples");
+    if (std::floor(value) == value && std::abs(value) < 1e15)
+        return locale.toString(static_cast<qint64>(value));
+    return locale.toString(value, 'g', 15);
 }
 
-QString whatOf(const StepRolled &roll)
+QString samplesText(double samples, const QLocale &locale)
+{
+    return figure(samples, locale) + QStringLiteral(" samples");
+}
+
+QString whatOf(const StepRolled &roll, const QLocale &locale)
 {
     return QStringLiteral("Step %1 (%2)")
-        .arg(roll.step)
-        .arg(QString::fromStdString(PoolText(roll.step)));
+        .arg(locale.toString(roll.step), QString::fromStdString(PoolText(roll.step)));
 }
 
-QString whatOf(const FreeDieAdded &die)
+QString whatOf(const FreeDieAdded &die, const QLocale &locale)
 {
-    return QStringLiteral("+D%1").arg(die.size);
+    return QStringLiteral("+D") + locale.toString(die.size);
 }
 
-QString whatOf(const DecisionMade & /*decision*/)
+QString whatOf(const DecisionMade & /*decision*/, const QLocale & /*locale*/)
 {
     return QStringLiteral("Decision");
 }
 
-QString whatOf(const ActionDrawn &draw)
+QString whatOf(const ActionDrawn &draw, const QLocale & /*locale*/)
 {
     return QStringLiteral("Action: ") + draw.caption;
 }
 
-QString whatOf(const DistributionReported &run)
+QString whatOf(const DistributionReported &run, const QLocale &locale)
 {
-    return QStringLiteral("Distribution report, step %1").arg(run.step);
+    return QStringLiteral("Distribution report, step ") + locale.toString(run.step);
 }
 
-QString whatOf(const StatisticsReported & /*run*/)
+QString whatOf(const StatisticsReported & /*run*/, const QLocale & /*locale*/)
 {
     return QStringLiteral("Statistics report");
 }
 
-QString resultOf(const StepRolled &roll)
+QString resultOf(const StepRolled &roll, const QLocale &locale)
 {
-    QString text = QStringLiteral("%1, %2 die roll").arg(roll.total).arg(roll.dieRolls);
+    QString text = QStringLiteral("%1, %2 die roll")
+                       .arg(locale.toString(roll.total), locale.toString(roll.dieRolls));
     if (roll.dieRolls != 1)
         text += QLatin1Char('s');
     if (roll.fumble)
@@ -56,29 +67,40 @@ QString resultOf(const StepRolled &roll)
     return text;
 }
 
-QString resultOf(const FreeDieAdded &die)
+QString resultOf(const FreeDieAdded &die, const QLocale &locale)
 {
-    return QStringLiteral("%1, sum %2").arg(die.rolled).arg(die.sum);
+    return QStringLiteral("%1, sum %2").arg(locale.toString(die.rolled), locale.toString(die.sum));
 }
 
-QString resultOf(const DecisionMade &decision)
+QString resultOf(const DecisionMade &decision, const QLocale &locale)
 {
-    return QStringLiteral("1-%1: %2").arg(decision.possibilities).arg(decision.picked);
+    return QStringLiteral("1-%1: %2")
+        .arg(locale.toString(decision.possibilities), locale.toString(decision.picked));
 }
 
-QString resultOf(const ActionDrawn &draw)
+QString resultOf(const ActionDrawn &draw, const QLocale & /*locale*/)
 {
     return draw.entry;
 }
 
-QString resultOf(const DistributionReported &run)
+QString resultOf(const DistributionReported &run, const QLocale &locale)
 {
-    return samplesText(run.samples);
+    return samplesText(run.samples, locale);
 }
 
-QString resultOf(const StatisticsReported &run)
+QString resultOf(const StatisticsReported &run, const QLocale &locale)
 {
-    return samplesText(run.samples);
+    return samplesText(run.samples, locale);
+}
+
+// "+01:00" for an offset of an hour east of UTC, "+00:00" for none.
+QString offsetText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -88,14 +110,21 @@ QString TimeText(const Entry &entry)
     return QDateTime::fromSecsSinceEpoch(entry.time).toString(QStringLiteral("hh:mm:ss"));
 }
 
-QString WhatText(const Roll &roll)
+QString DateTimeText(const Entry &entry)
 {
-    return std::visit([](const auto &kind) { return whatOf(kind); }, roll);
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(entry.time);
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+        + offsetText(local.offsetFromUtc());
 }
 
-QString ResultText(const Roll &roll)
+QString WhatText(const Roll &roll, const QLocale &locale)
 {
-    return std::visit([](const auto &kind) { return resultOf(kind); }, roll);
+    return std::visit([&locale](const auto &kind) { return whatOf(kind, locale); }, roll);
+}
+
+QString ResultText(const Roll &roll, const QLocale &locale)
+{
+    return std::visit([&locale](const auto &kind) { return resultOf(kind, locale); }, roll);
 }
 
 } // namespace MainBas::Log

@@ -2,6 +2,7 @@
 // a temporary program folder.
 #include "ActionFiles.h"
 #include "DataFileKinds.h"
+#include "FailureReason.h"
 #include "FileAccess.h"
 #include "ProgramFolder.h"
 #include "RuntimeErrors.h"
@@ -9,10 +10,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <functional>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -72,6 +78,28 @@ class TestFiles : public QObject
     {
         return QDir(m_dir->path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    // Every entry of the folder as "name kind", links not followed.
+    QStringList folderKinds() const
+    {
+        QStringList kinds;
+        for (const QString &name : folderContent()) {
+            struct stat status
+            {
+            };
+            if (lstat(QFile::encodeName(path(name)).constData(), &status) != 0)
+                kinds << name + u" gone"_s;
+            else if (S_ISLNK(status.st_mode))
+                kinds << name + u" link"_s;
+            else if (S_ISDIR(status.st_mode))
+                kinds << name + u" folder"_s;
+            else if (S_ISREG(status.st_mode))
+                kinds << name + u" file"_s;
+            else
+                kinds << name + u" special"_s;
+        }
+        return kinds;
     }
 
 private slots:
@@ -219,14 +247,101 @@ private slots:
         QCOMPARE(ActionEntryCounts[4], u"3"_s);
     }
 
-    // A save that fails on a folder standing where the file goes leaves the folder as it
-    // was and no temporary file behind.
-    void failedSaveLeavesNothingBehind()
+    // A save never replaces what is not a regular file: a folder, a named pipe or a device
+    // standing where the file goes, or a link to one, is left as it was with a message,
+    // and no temporary file stays behind.
+    void refusedSaves_data()
     {
-        QVERIFY(QDir().mkdir(path(u"Action1.txt"_s)));
-        QVERIFY(errorOf([] { SaveActionFile(0, u"X\r\nA"_s); }).startsWith(u"75 Action1.txt: "_s));
-        QVERIFY(QFileInfo(path(u"Action1.txt"_s)).isDir());
-        QCOMPARE(folderContent(), QStringList {u"Action1.txt"_s});
+        QTest::addColumn<FileKind>("kind");
+        for (const FileKind kind :
+             {FileKind::Folder, FileKind::NamedPipe, FileKind::LinkToPipe, FileKind::Device})
+            QTest::newRow(qPrintable(RefusalOf(kind))) << kind;
+    }
+
+    void refusedSaves()
+    {
+        QFETCH(FileKind, kind);
+
+        if (!PlaceFileOfKind(path(u"Action1.txt"_s), kind))
+            QSKIP("This kind of file cannot be made here (a device node needs root).");
+        const QStringList before = folderKinds();
+        QCOMPARE(errorOf([] { SaveActionFile(0, u"X\r\nA"_s); }),
+                 u"75 Action1.txt: "_s + RefusalOf(kind));
+        QCOMPARE(folderKinds(), before);
+    }
+
+    // A link to a regular file is written through: its target gets the new text, by way of
+    // a temporary file beside the target, and the link stays a link.
+    void saveThroughALink()
+    {
+        QVERIFY(QDir().mkdir(path(u"tables"_s)));
+        QVERIFY(put(u"tables/Tavern.txt"_s, QByteArray("Old\r\n")));
+        QVERIFY(QFile::link(u"tables/Tavern.txt"_s, path(u"Action1.txt"_s)));
+        QCOMPARE(errorOf([] { SaveActionFile(0, u"New\r\nA"_s); }), QString());
+        QCOMPARE(ReadFile(path(u"tables/Tavern.txt"_s)), QByteArray("New\r\nA\r\n"));
+        QCOMPARE(folderKinds(), (QStringList {u"Action1.txt link"_s, u"tables folder"_s}));
+        QCOMPARE(QDir(path(u"tables"_s)).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {u"Tavern.txt"_s});
+    }
+
+    // A full disk is named as such, and the old file stays whole, also when the new text
+    // is small enough to wait in a buffer until the end. A real full file system is a
+    // tiny tmpfs, which only root may mount.
+    void fullDiskIsNamed_data()
+    {
+        QTest::addColumn<bool>("filledBefore");
+        QTest::addColumn<int>("length");
+        QTest::newRow("text larger than the free space") << false << 100000;
+        QTest::newRow("small text onto a full disk") << true << 100;
+    }
+
+    void fullDiskIsNamed()
+    {
+        QFETCH(bool, filledBefore);
+        QFETCH(int, length);
+
+        const QString small = path(u"small"_s);
+        QVERIFY(QDir().mkdir(small));
+        const QByteArray mountPoint = QFile::encodeName(small);
+        if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("Mounting a small file system needs root.");
+        const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
+        SetProgramFolder(small);
+        QVERIFY(put(u"small/Action1.txt"_s, QByteArray("Old\r\n")));
+        QStringList left = {u"Action1.txt"_s};
+        if (filledBefore) {
+            QFile filler(path(u"small/filler"_s));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write("x", 1) == 1) { }
+            left << u"filler"_s;
+        }
+        QCOMPARE(errorOf([&] { SaveActionFile(0, u"X\r\n"_s + QString(length, u'x')); }),
+                 u"75 Action1.txt: No space is left on the device."_s);
+        QCOMPARE(ReadFile(path(u"small/Action1.txt"_s)), QByteArray("Old\r\n"));
+        QCOMPARE(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 left);
+    }
+
+    // The system's error numbers in plain words; those it has no words of ours for in its own.
+    void failureReasons_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ENOSPC") << ENOSPC << u"no space is left on the device"_s;
+        QTest::newRow("EDQUOT") << EDQUOT << u"your disk quota is used up"_s;
+        QTest::newRow("EROFS") << EROFS << u"the file system is read-only"_s;
+        QTest::newRow("EACCES") << EACCES << u"the folder is read-only"_s;
+        QTest::newRow("ENOENT") << ENOENT << u"the folder does not exist"_s;
+        QTest::newRow("EIO") << EIO << u"the device reported an input/output error"_s;
+        QTest::newRow("EOPNOTSUPP, the system's words")
+            << EOPNOTSUPP << u"operation not supported"_s;
+    }
+
+    void failureReasons()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        QCOMPARE(FailureReason(error), reason);
     }
 };
 

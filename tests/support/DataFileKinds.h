@@ -3,17 +3,21 @@
 // Data files for the loaders: a well-formed steps.txt, and files that are not what the
 // loaders expect, made for real in a folder: a named pipe, a link to an endless device,
 // a folder, and files just over or at the size limit. Each of those comes with the
-// detail line of the message that refuses it.
+// detail line of the message that refuses it. Saves are tried only on kinds that a
+// faulty save could not harm outside the folder: a pipe, a link to a pipe beside it, a
+// folder, and a device node of the folder's own (made only where mknod is allowed).
 
 #include "FileAccess.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 inline QByteArray ReadFile(const QString &path)
 {
@@ -37,7 +41,15 @@ inline QByteArray StepsFile(const QByteArray &prefix = "New ", const QByteArray 
     return bytes;
 }
 
-enum class FileKind { NamedPipe, LinkToZero, Folder, OverTheLimit, AtTheLimit };
+enum class FileKind {
+    NamedPipe,
+    LinkToZero,
+    Folder,
+    OverTheLimit,
+    AtTheLimit,
+    LinkToPipe, // to "<name>.pipe" beside it
+    Device, // a null device of its own, like /dev/null
+};
 Q_DECLARE_METATYPE(FileKind)
 
 // Replaces whatever is at path with a file of that kind. The sized ones begin with
@@ -52,6 +64,12 @@ inline bool PlaceFileOfKind(const QString &path, FileKind kind, const QByteArray
         return QFile::link(QStringLiteral("/dev/zero"), path);
     case FileKind::Folder:
         return QDir().mkdir(path);
+    case FileKind::LinkToPipe:
+        QFile::remove(path + QStringLiteral(".pipe"));
+        return PlaceFileOfKind(path + QStringLiteral(".pipe"), FileKind::NamedPipe)
+            && QFile::link(QFileInfo(path).fileName() + QStringLiteral(".pipe"), path);
+    case FileKind::Device:
+        return mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
     case FileKind::OverTheLimit:
     case FileKind::AtTheLimit:
         break;
@@ -75,6 +93,10 @@ inline QString RefusalOf(FileKind kind)
     case FileKind::OverTheLimit:
         return QStringLiteral("It holds 16777217 bytes; a data file may hold at most 16777216 "
                               "bytes (16 MiB).");
+    case FileKind::LinkToPipe:
+        return QStringLiteral("It is a link to a named pipe, not a regular file.");
+    case FileKind::Device:
+        return QStringLiteral("It is a character device, not a regular file.");
     case FileKind::AtTheLimit:
         break;
     }

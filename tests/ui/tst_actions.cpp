@@ -3,6 +3,7 @@
 #include "ActionFiles.h"
 #include "CodePage.h"
 #include "EditAction.h"
+#include "Questions.h"
 #include "TestProgram.h"
 
 #include <QPointer>
@@ -35,6 +36,8 @@ class TestActions : public QObject
 
     std::unique_ptr<TestProgram> m_program;
     Die *m_die = nullptr;
+    QStringList m_questions; // asked so far; a test takes those it expects
+    bool m_answer = false;
 
     // Starts the program with one action file of the given content and opens its editor.
     EditAction *editFile(int button, const QByteArray &bytes)
@@ -49,13 +52,24 @@ class TestActions : public QObject
     QByteArray file(int button) const { return m_program->read(fileName(button)); }
 
 private slots:
-    void init() { m_program = std::make_unique<TestProgram>(); }
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>();
+        m_answer = false;
+        SetYesNoAnswerer([this](const QString &question) {
+            m_questions << question;
+            return m_answer;
+        });
+    }
+
     void cleanup()
     {
         delete ShownWindow<EditAction>();
+        SetYesNoAnswerer({});
         const QStringList errors = m_program->takeErrors();
         m_program.reset(); // first, so that a failure below cannot leave the program behind
         QCOMPARE(errors, QStringList());
+        QCOMPARE(std::exchange(m_questions, {}), QStringList());
     }
 
     // Enter breaks the line, and Esc, in the entries or the window, closes nothing.
@@ -150,6 +164,43 @@ private slots:
         QCOMPARE(file(0), Tavern);
         QCOMPARE(m_die->cmdAction[0]->text(), u"Tavern"_s);
         QCOMPARE(ActionEntryCounts[0], u"2"_s);
+    }
+
+    // Another program changed or removed the file after it was loaded: Ok asks before
+    // overwriting it. No keeps their file and the editor open with the user's text; Yes
+    // saves. (An unchanged file saves without a question: see ok().)
+    void changedByAnotherProgram_data()
+    {
+        QTest::addColumn<QVariant>("theirs"); // null: removed
+        QTest::newRow("entry added") << QVariant(Tavern + "A ghost\r\n");
+        QTest::newRow("same size, other bytes")
+            << QVariant(QByteArray(Tavern).replace("bard", "BARD"));
+        QTest::newRow("removed") << QVariant();
+    }
+
+    void changedByAnotherProgram()
+    {
+        QFETCH(QVariant, theirs);
+
+        QPointer<EditAction> editor = editFile(2, Tavern);
+        QVERIFY(editor);
+        editor->txtActionButton->setText(u"Inn"_s);
+        QVERIFY(m_program->put(fileName(2), theirs));
+        clickOk(editor, 0);
+        const QString question = u"Action3.txt was changed by another program since you opened "
+                                 "it. Overwrite it?"_s;
+        QCOMPARE(std::exchange(m_questions, {}), QStringList {question});
+        QCOMPARE(file(2), theirs.toByteArray());
+        QCOMPARE(ShownWindow<EditAction>(), editor);
+        QCOMPARE(editor->txtActionButton->text(), u"Inn"_s);
+        QCOMPARE(m_die->cmdAction[2]->text(), u"Tavern"_s);
+
+        m_answer = true;
+        clickOk(editor, 0);
+        QCOMPARE(std::exchange(m_questions, {}), QStringList {question});
+        QCOMPARE(file(2), QByteArray(Tavern).replace("Tavern", "Inn"));
+        QCOMPARE(m_die->cmdAction[2]->text(), u"Inn"_s);
+        QTRY_VERIFY(!editor);
     }
 
     // F7 with any shift state refills an open editor from another button; F8 leaves it.

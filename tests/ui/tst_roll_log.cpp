@@ -1,5 +1,8 @@
 // The roll log as the real main window fills it, with scripted dice, and the Roll Log
 // window that shows it: opening, following rolls, copying, clearing and saving.
+#include "ActionFiles.h"
+#include "EditAction.h"
+#include "LaidOutWindow.h"
 #include "LogExport.h"
 #include "LogText.h"
 #include "Questions.h"
@@ -13,8 +16,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,6 +45,17 @@ QString cell(const RollLogWindow *window, int row, int column)
     return window->tblLog->model()->index(row, column).data().toString();
 }
 
+// A window whose text to copy cannot be built: memory runs out.
+class Exhausted : public LaidOutWindow
+{
+public:
+    Exhausted()
+        : LaidOutWindow(u"Exhausted"_s, u"Exhausted"_s, 3000, 2000)
+    { }
+
+    QString copiedText() const override { throw std::bad_alloc(); }
+};
+
 } // namespace
 
 class TestRollLog : public QObject
@@ -62,6 +78,7 @@ class TestRollLog : public QObject
 private slots:
     void init()
     {
+        QLocale::setDefault(QLocale::c());
         m_program = std::make_unique<TestProgram>();
         m_program->write(u"Action1.txt"_s, "Tavern\r\nA brawl\r\nA bard sings\r\n");
         m_program->write(u"Action2.txt"_s, "Well\r\nDry\r\n");
@@ -77,6 +94,7 @@ private slots:
         DestroySideWindows();
         Log::SessionLog().clear();
         m_program.reset();
+        QLocale::setDefault(QLocale::c());
     }
 
     // Each command that shows a result logs it once, when it is shown; a command with
@@ -169,8 +187,7 @@ private slots:
     }
 
     // Copy takes the selected rows, or all when none is; Ctrl+A selects every row. Clear
-    // asks first; a failed save names the file and keeps the log, a good one writes
-    // the CSV text.
+    // asks first; Save As writes the CSV text.
     void copyClearAndSave()
     {
         const auto at = [](int second) {
@@ -189,15 +206,8 @@ private slots:
         QTest::keyClick(window->tblLog, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(window->tblLog->selectionModel()->selectedRows().size(), 2);
 
-        QString name = u"taken.csv"_s;
-        QVERIFY(QDir().mkdir(m_program->path(name)));
+        const QString name = u"session.csv"_s;
         SetSavePathAnswerer([&](const QString &) { return m_program->path(name); });
-        click(window->cmdSaveAs);
-        const QStringList errors = m_program->takeErrors();
-        QVERIFY(errors.size() == 1 && errors[0].contains(u"Path/File access error"_s)
-                && errors[0].contains(QDir::toNativeSeparators(m_program->path(name))));
-        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {2});
-        name = u"session.csv"_s;
         click(window->cmdSaveAs);
         QCOMPARE(m_program->read(name), Log::CsvText(Log::SessionLog().entries()));
 
@@ -215,6 +225,121 @@ private slots:
         QCOMPARE(window->lblSummary->text(),
                  u"Rolls: 0   Step rolls: 0   Fumbles: 0   Mean step total: -"_s);
         QVERIFY(m_program->takeErrors().isEmpty());
+    }
+
+    // Save As refuses to replace anything but a regular file, and says why in plain words;
+    // the log and what stood there stay as they were.
+    void saveAsRefuses_data()
+    {
+        QTest::addColumn<FileKind>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << FileKind::Folder << u"it is a folder"_s;
+        QTest::newRow("named pipe") << FileKind::NamedPipe << u"it is a named pipe"_s;
+        QTest::newRow("link to a named pipe")
+            << FileKind::LinkToPipe << u"it is a link to a named pipe"_s;
+        QTest::newRow("device") << FileKind::Device << u"it is a character device"_s;
+    }
+
+    void saveAsRefuses()
+    {
+        QFETCH(FileKind, kind);
+        QFETCH(QString, reason);
+
+        const QString path = m_program->path(u"taken.csv"_s);
+        if (!PlaceFileOfKind(path, kind))
+            QSKIP("This kind of file cannot be made here (a device node needs root).");
+        const QFileInfo before(path);
+        Log::SessionLog().append(Log::DecisionMade {12, 7});
+        RollLogWindow *window = pressCtrlL();
+        QVERIFY(window);
+        SetSavePathAnswerer([&](const QString &) { return path; });
+        click(window->cmdSaveAs);
+        QCOMPARE(m_program->takeErrors(),
+                 QStringList {u"Could not save taken.csv: %1, not a regular file."_s.arg(reason)});
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {1});
+    }
+
+    // Copy leaves the clipboard alone when there is nothing to copy, and when the rows
+    // hold more than a clipboard sensibly takes: then a plain message points to Save As.
+    void copyLeavesTheClipboardAlone()
+    {
+        RollLogWindow *window = pressCtrlL();
+        QVERIFY(window);
+        QApplication::clipboard()->setText(u"kept"_s);
+        click(window->cmdCopy);
+        QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
+
+        // Five rows of 4 Mi characters each, all sharing one text.
+        const QString huge(4 * 1024 * 1024, u'x');
+        for (int row = 0; row < 5; ++row)
+            Log::SessionLog().append(Log::ActionDrawn {u"Hoard"_s, huge});
+        click(window->cmdCopy);
+        QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
+        const qsizetype length = 5 * (8 + 1 + 13 + 1 + huge.size()) + 4;
+        QCOMPARE(m_program->takeErrors(),
+                 QStringList {u"Could not copy the rows: they hold %1 characters, and at most "
+                              "16777216 are copied. Select fewer rows, or use Save As... to "
+                              "write the log to a file."_s.arg(length)});
+        window->tblLog->selectRow(4);
+        QTest::keyClick(window->tblLog, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().size(), length / 5);
+        QVERIFY(m_program->takeErrors().isEmpty());
+    }
+
+    // A copy that runs out of memory is reported; the program goes on.
+    void copyOutOfMemoryIsReported()
+    {
+        Exhausted window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::clipboard()->setText(u"kept"_s);
+        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(m_program->takeErrors(),
+                 QStringList {u"Could not copy: there is not enough memory."_s});
+        QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
+    }
+
+    // An entry drawn again and again is kept once: every row holds the table's own text,
+    // also after the editor saved the file and reloaded it with that entry unchanged.
+    void drawnEntriesShareTheirText()
+    {
+        ScriptedRandom script = ScriptedRandom::repeating(Face(2, 1));
+        for (int draw = 0; draw < 3; ++draw)
+            click(m_die->cmdAction[0]);
+        QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+        EditAction *editor = ShownWindow<EditAction>();
+        QVERIFY(editor);
+        editor->txtEntries->appendPlainText(u"A ghost"_s);
+        click(editor->cmdOK[0]);
+        QCOMPARE(ActionEntryCounts[0], u"3"_s);
+        for (int draw = 0; draw < 3; ++draw)
+            click(m_die->cmdAction[0]);
+
+        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {6});
+        for (const Log::Entry &entry : Log::SessionLog().entries()) {
+            const auto &drawn = std::get<Log::ActionDrawn>(entry.roll);
+            QCOMPARE(drawn.entry, u"A brawl"_s);
+            QCOMPARE(drawn.entry.constData(), ActionEntries[0][1].constData());
+            QCOMPARE(drawn.caption.constData(), ActionEntries[0][0].constData());
+        }
+    }
+
+    // The window's figures follow the user's locale.
+    void figuresFollowTheLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Log::SessionLog().append(Log::StepRolled {20, 23, 3, false});
+        Log::SessionLog().append(Log::StepRolled {5, 2, 1, false});
+        Log::SessionLog().append(Log::FreeDieAdded {4, 3, 32770});
+        RollLogWindow *window = pressCtrlL();
+        QVERIFY(window);
+        QCOMPARE(window->lblSummary->text(),
+                 u"Rolls: 3   Step rolls: 2   Fumbles: 0   Mean step total: 12,5"_s);
+        QCOMPARE(cell(window, 2, 2), u"3, sum 32.770"_s);
     }
 };
 

@@ -1,9 +1,13 @@
 #include "LaidOutWindow.h"
 
+#include "ErrorReporter.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QShortcut>
+
+#include <new>
 
 namespace MainBas {
 
@@ -18,7 +22,17 @@ LaidOutWindow::LaidOutWindow(const QString &name, const QString &title, int widt
 
 void LaidOutWindow::copyToClipboard() const
 {
-    QGuiApplication::clipboard()->setText(copiedText());
+    RunCommand([this] {
+        try {
+            const QString text = copiedText();
+            if (!text.isEmpty())
+                QGuiApplication::clipboard()->setText(text);
+        } catch (const CopyRefused &refusal) {
+            ReportError(refusal.message());
+        } catch (const std::bad_alloc &) {
+            ReportError(QStringLiteral("Could not copy: there is not enough memory."));
+        }
+    });
 }
 
 void LaidOutWindow::keyPressEvent(QKeyEvent *event)

@@ -4,10 +4,13 @@
 #include "BoxText.h"
 #include "ErrorReporter.h"
 #include "FileAccess.h"
+#include "Questions.h"
 #include "TextBox.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -104,19 +107,32 @@ EditAction::EditAction()
 void EditAction::cmdOK_Click(int Index)
 {
     RunCommand([&] {
-        // A failed save leaves the editor open with the user's text.
-        if (Index == 0)
-            saveEditedAction();
+        // A failed or declined save leaves the editor open with the user's text.
+        if (Index == 0 && !saveEditedAction())
+            return;
         close();
     });
 }
 
-void EditAction::saveEditedAction()
+bool EditAction::saveEditedAction()
 {
     const QString text = txtActionButton->text() + QStringLiteral("\r\n") + BoxText(txtEntries);
     const std::int16_t index = EditedActionIndex;
+    if (ActionFileChangedSinceLoad(index) && !mayOverwrite(ActionFilePath(index)))
+        return false;
     SaveActionFile(index, text);
     LoadActionFile(index);
+    return true;
+}
+
+// Another program (or another copy of this one) wrote the file after the editor's text
+// was loaded from it: saving now would silently undo that.
+bool EditAction::mayOverwrite(const QString &path)
+{
+    const QString question = QStringLiteral("%1 was changed by another program since you opened "
+                                            "it. Overwrite it?")
+                                 .arg(QFileInfo(path).fileName());
+    return AskYesNo(this, ProgramTitle(), question);
 }
 
 } // namespace MainBas

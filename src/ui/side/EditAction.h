@@ -2,7 +2,8 @@
 
 // The action editor: a modeless window that edits the caption and the entries of one
 // action button. F7 on an action button fills it and shows it; Ok writes that
-// button's action file, reloads it and closes the editor; Cancel and the close box
+// button's action file, reloads it and closes the editor, after asking if another
+// program changed the file since it was loaded; Cancel and the close box
 // only close it. There is at most one editor, and each opening after a close starts
 // from a fresh window.
 
@@ -41,7 +42,9 @@ public slots:
     void cmdOK_Click(int Index);
 
 private:
-    void saveEditedAction();
+    // Saves and reloads the edited button's file; false when the user declined.
+    bool saveEditedAction();
+    bool mayOverwrite(const QString &path);
 };
 
 } // namespace MainBas

@@ -1,6 +1,7 @@
 #include "RollLogWindow.h"
 
 #include "ErrorReporter.h"
+#include "FileAccess.h"
 #include "LogExport.h"
 #include "Questions.h"
 #include "RollLog.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <new>
 #include <numeric>
 
 namespace MainBas {
@@ -30,6 +33,11 @@ QPushButton *button(const QString &caption, const char *name, const char *access
     auto *created = Named(new QPushButton(caption), name, accessible);
     created->setAutoDefault(false);
     return created;
+}
+
+void reportUnsaved(const QString &path, const QString &reason)
+{
+    ReportError(QStringLiteral("Could not save %1: %2.").arg(QFileInfo(path).fileName(), reason));
 }
 
 } // namespace
@@ -128,9 +136,21 @@ std::vector<int> RollLogWindow::chosenRows() const
     return rows;
 }
 
+// Rows too long for the clipboard are refused before their text is built: a log of
+// long action entries would otherwise take gigabytes at once.
 QString RollLogWindow::copiedText() const
 {
-    return Log::TabSeparatedText(Log::SessionLog().entries(), chosenRows());
+    const std::vector<Log::Entry> &entries = Log::SessionLog().entries();
+    const std::vector<int> rows = chosenRows();
+    const qsizetype length = Log::TabSeparatedLength(entries, rows);
+    if (length > MaxCopiedLength) {
+        const QLocale locale;
+        throw CopyRefused(QStringLiteral("Could not copy the rows: they hold %1 characters, and "
+                                         "at most %2 are copied. Select fewer rows, or use Save "
+                                         "As... to write the log to a file.")
+                              .arg(locale.toString(length), locale.toString(MaxCopiedLength)));
+    }
+    return Log::TabSeparatedText(entries, rows);
 }
 
 // A failed save names the file and the reason; the log stays as it was.
@@ -141,7 +161,15 @@ void RollLogWindow::saveAs()
                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    RunCommand([&path] { Log::SaveCsv(path, Log::SessionLog().entries()); });
+    RunCommand([&path] {
+        try {
+            Log::SaveCsv(path, Log::SessionLog().entries());
+        } catch (const WriteError &error) {
+            reportUnsaved(path, error.reason());
+        } catch (const std::bad_alloc &) {
+            reportUnsaved(path, QStringLiteral("there is not enough memory"));
+        }
+    });
 }
 
 void RollLogWindow::clearLog()
