@@ -1,7 +1,8 @@
-// The main window as a user meets it: start-up, captions, focus order, and a start
-// that fails.
+// The main window as a user meets it: start-up, captions, focus order, how the
+// information window wraps, and a start that fails.
 #include "TestProgram.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,6 +60,49 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+    }
+
+    // A run of more than a thousand characters without a blank wraps anywhere: wrapping
+    // at words, every row searched the rest of the run, and an entry of a few MiB froze
+    // the window for minutes. Ordinary text keeps wrapping at words, also after such a
+    // run, and every text shows whole.
+    void longRunsWrapAnywhere_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted"); // else drawn from an action button
+        QTest::addColumn<bool>("anywhere");
+        const QString run(1000, u'x');
+        QTest::newRow("drawn: words") << u"A brawl breaks out"_s << false << false;
+        QTest::newRow("drawn: a run of 1000 among words")
+            << u"a "_s + run + u"\tb"_s << false << false;
+        QTest::newRow("drawn: a run of 1001") << run + u'y' << false << true;
+        QTest::newRow("drawn: 64 KiB glued by no-break spaces")
+            << u"x\u00a0"_s.repeated(32768) << false << true;
+        QTest::newRow("pasted: 64 KiB without a blank") << QString(65536, u'x') << true << true;
+    }
+
+    void longRunsWrapAnywhere()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(bool, anywhere);
+        m_program->write(u"Action1.txt"_s, "Long\r\n" + text.toLatin1() + "\r\n");
+        m_program->write(u"Action2.txt"_s, "Short\r\nA bard sings\r\n");
+        QVERIFY((m_die = m_program->startWindow()));
+        if (pasted) {
+            QApplication::clipboard()->setText(text);
+            SetBoxText(m_die->txtInfo, QString());
+            QTest::keyClick(m_die->txtInfo, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(m_die->cmdAction[0], Qt::LeftButton);
+        }
+        QVERIFY(BoxText(m_die->txtInfo) == text);
+        QCOMPARE(m_die->txtInfo->wordWrapMode(),
+                 anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+        QTest::mouseClick(m_die->cmdAction[1], Qt::LeftButton);
+        QCOMPARE(BoxText(m_die->txtInfo), u"A bard sings"_s);
+        QCOMPARE(m_die->txtInfo->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     // A start that fails after the main window was made shows no window at all, and one
