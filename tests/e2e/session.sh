@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # A whole session with the real program on a real X display, driven only by X input
 # (clicks at the layout's positions, key presses) and read back as a user can: select
-# all, copy, read the clipboard; the files on disk.
+# all, copy, read the clipboard; the files on disk. Every step waits for what it needs
+# (a window, the focus, the clipboard, a file) with a deadline, never for a fixed time,
+# so a busy machine only makes it slower.
 set -euo pipefail
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1200x24" env TESSARION_ON_XVFB=1 "$0" "$@"
+    # A display number of its own, clear of the ones other virtual displays start from.
+    exec xvfb-run -a -n $((200 + RANDOM % 500)) -s "-screen 0 1600x1200x24" env TESSARION_ON_XVFB=1 "$0" "$@"
 fi
 program=$1
 data=$2
 
 folder=$(mktemp -d)
+pid=""
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$folder"' EXIT
 cp "$program" "$data"/*.txt "$folder/"
 printf 'Tavern\r\nA brawl breaks out\r\nA bard sings\r\n' > "$folder/Action1.txt"
@@ -25,30 +29,72 @@ check() { # name, actual, extended regex the whole text must match
     fi
 }
 
-wait_window() { # title -> window id of the visible window with that title
-    local id=""
-    for _ in $(seq 50); do
-        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        # Side windows go right of the main window, so they never cover it.
-        [ -n "$id" ] && [ "$1" != "Tessarion 1.0" ] && xdotool windowmove "$id" 760 0; sleep 0.2
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
+# Runs a command until it succeeds; fails once the deadline has passed.
+DEADLINE_SECONDS=30
+wait_until() { # command...
+    local deadline=$((SECONDS + DEADLINE_SECONDS))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
     done
-    echo "no window titled '$1'" >&2
+}
+
+visible_window() { # title -> id of the visible window with that title, if any
+    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+has_window() { [ -n "$(visible_window "$1")" ]; }
+lacks_window() { [ -z "$(visible_window "$1")" ]; }
+
+# Side windows go right of the main window, so they never cover it.
+at_the_side() { # window
+    xdotool getwindowgeometry "$1" 2>/dev/null | grep -q 'Position: 760,0 ' && return 0
+    xdotool windowmove "$1" 760 0 2>/dev/null
     return 1
 }
 
-# Centre of a control given in twips, clicked inside window $1.
-click_at() { # window left top width height
-    xdotool mousemove --window "$1" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click 1
-    sleep 0.15
+wait_window() { # title -> window id of the visible window with that title, placed
+    if ! wait_until has_window "$1"; then
+        echo "no window titled '$1'" >&2
+        return 1
+    fi
+    local id
+    id=$(visible_window "$1")
+    [ "$1" = "Tessarion 1.0" ] || wait_until at_the_side "$id"
+    echo "$id"
 }
 
+# Keys go to the window with the X focus. A click gives it to its window, but only once
+# the program has handled the click: keys sent before that would go to another window.
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ]; }
+focus() { # window
+    focused "$1" || xdotool windowfocus "$1" 2>/dev/null || true
+    wait_until focused "$1"
+}
+
+# Centre of a control given in twips, clicked inside window $1.
+press() { # window left top width height [button]
+    xdotool mousemove --window "$1" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click "${6:-1}"
+}
+
+# The same for a control whose window stays open, and then has the focus.
+click_at() { # window left top width height [button]
+    press "$@"
+    wait_until focused "$1"
+}
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null | tr -d '\r' || true; }
+# When the clipboard's owner took it: every copy changes it, even of the same text.
+# Nothing of ours goes into the clipboard, where a paste not yet handled would find it.
+clipboard_time() { xclip -o -selection clipboard -t TIMESTAMP 2>/dev/null | od -An -tx1 || true; }
+copied_since() { [ "$(clipboard_time)" != "$1" ]; }
+
 copy_from() { # window left top width height -> the control's whole text
+    local before
+    before=$(clipboard_time)
     click_at "$@"
     xdotool key ctrl+a ctrl+c
-    sleep 0.15
-    xclip -o -selection clipboard 2>/dev/null | tr -d '\r' || true
+    wait_until copied_since "$before" || true
+    clipboard
 }
 
 step_button() { # index -> left top width height
@@ -59,44 +105,59 @@ TXT_DICES="120 120 2895 285"
 TXT_RESULT="120 480 2895 405"
 TXT_INFO="3120 120 7455 1095"
 TXT_SAMPLES="2040 960 975 285"
+VIEWER_TEXT="120 120 9375 7215"
+VIEWER_OK="120 7440 1455 375"
+EDITOR_ENTRIES="120 720 9255 6255"
 NL=$'\001'
 
+# On a busy machine the virtual display now and then refuses a new client (xdpyinfo as
+# well as the program, which then ends at once): such a start is tried again.
 cd "$folder"
-./tessarion 2>stderr &
-pid=$!
-main=$(wait_window "Tessarion 1.0")
+refused() { grep -q "could not connect to display" stderr; }
+shown_or_refused() { has_window "Tessarion 1.0" || refused; }
+for _ in 1 2 3; do
+    ./tessarion 2>stderr &
+    pid=$!
+    wait_until shown_or_refused || true
+    refused || break
+    wait "$pid" || true
+    echo "the display refused the program; starting it again"
+done
+main=$(wait_window "Tessarion 1.0") || { head -c 3000 stderr; exit 1; }
 check "main window size" "$(xdotool getwindowgeometry "$main" | awk '/Geometry/ {print $2}')" "711x521"
 
 # Pastes before anything was copied: the clipboard has no owner, and a paste must then
-# do nothing, in every multi-line box. Middle click, Ctrl+V, Shift+Insert each time.
+# do nothing, in every multi-line box. Middle click, Ctrl+V, Shift+Insert each time. The
+# program is known to have handled them once it has handled what comes next.
 paste_with_empty_clipboard() { # window left top width height
-    xdotool mousemove --window "$1" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click 2
-    sleep 0.15
+    click_at "$@" 2
     xdotool key ctrl+v shift+Insert
-    sleep 0.15
 }
 alive() { kill -0 "$pid" 2>/dev/null && echo alive || echo gone; }
 paste_with_empty_clipboard "$main" $TXT_INFO
+press "$main" 1080 3720 975 255 # Step Table
+viewer=$(wait_window "Extended Earthdawn Step Table" || true)
 check "empty paste: information box" "$(alive)" "alive"
-click_at "$main" 1080 3720 975 255 # Step Table
-viewer=$(wait_window "Extended Earthdawn Step Table")
-paste_with_empty_clipboard "$viewer" 120 120 9375 7215
+paste_with_empty_clipboard "$viewer" $VIEWER_TEXT
+press "$viewer" $VIEWER_OK
+wait_until lacks_window "Extended Earthdawn Step Table" || true
 check "empty paste: viewer" "$(alive)" "alive"
-click_at "$viewer" 120 7440 1455 375
 click_at "$main" 120 1440 1815 375 # action button 0 takes the focus
 xdotool key F7
 editor=$(wait_window "Edit Action Button")
-paste_with_empty_clipboard "$editor" 120 720 9255 6255
-check "empty paste: editor" "$(alive)" "alive"
-check "empty paste: editor text whole" "$(copy_from "$editor" 120 720 9255 6255)" \
+paste_with_empty_clipboard "$editor" $EDITOR_ENTRIES
+check "empty paste: editor text whole" "$(copy_from "$editor" $EDITOR_ENTRIES)" \
     "A brawl breaks out${NL}A bard sings"
-click_at "$editor" 1800 7080 1575 375 # Cancel
+check "empty paste: editor" "$(alive)" "alive"
+press "$editor" 1800 7080 1575 375 # Cancel
+wait_until lacks_window "Edit Action Button" || true
 
 # A step roll: step 12.
 click_at "$main" $(step_button 11)
 check "step roll: dice" "$(copy_from "$main" $TXT_DICES)" "2D10"
+# Two 1s, once in a hundred rolls, are a fumble.
 check "step roll: message" "$(copy_from "$main" $TXT_INFO)" \
-    "You rolled with step 12 an the result was [0-9]+\.${NL}\([0-9]+\) Dice\(s\) have been rolled\."
+    "You rolled with step 12 an the result was [0-9]+\.${NL}\([0-9]+\) Dice\(s\) have been rolled\.(${NL}${NL}This this an automatic failure \(fumble\)\.)?"
 
 # F7 on a step button: focus it with Tab from the samples box, then F7.
 click_at "$main" $TXT_SAMPLES
@@ -104,32 +165,34 @@ xdotool key Tab # action button 0
 for _ in $(seq 20); do xdotool key Tab; done # step button 1
 xdotool key F7
 viewer=$(wait_window "Step result distribution")
-report=$(copy_from "$viewer" 120 120 9375 7215)
+report=$(copy_from "$viewer" $VIEWER_TEXT)
 check "distribution: heading" "$(printf '%s\n' "$report" | head -n 2 | tr '\n' '|')" \
     "Distribution for step 1   \(N=1000 samples\)\.\|Dice\(s\): D4-2\|"
-click_at "$viewer" 120 7440 1455 375 # OK closes the viewer
+press "$viewer" $VIEWER_OK # OK closes the viewer
+wait_until lacks_window "Step result distribution" || true
 
-# The Menu key on the focused step button: its context menu, then the Step Odds window.
-xdotool windowfocus --sync "$main"
-xdotool key Menu
-sleep 0.3
-xdotool key Down Return
-odds=$(wait_window "Step Odds")
-check "step odds: opened by the Menu key" "$(xdotool getwindowname "$odds")" "Step Odds"
-xdotool windowfocus --sync "$odds"
+# The Menu key on the focused step button: its context menu, with its one entry
+# highlighted, so Return opens the Step Odds window. The program hands both keys to the
+# menu once it is open, even before the menu has the X focus.
+focus "$main"
+xdotool key Menu Return
+odds=$(wait_window "Step Odds" || true)
+check "step odds: opened by the Menu key" "$(xdotool getwindowname "$odds" 2>/dev/null)" "Step Odds"
+focus "$odds"
 xdotool key Escape
-sleep 0.3
+wait_until lacks_window "Step Odds" || true
 check "step odds: Esc closes it" "$(xdotool search --all --onlyvisible --pid "$pid" --name '^Step Odds$' | wc -l)" "0"
 
 # Statistics for 50 samples.
 click_at "$main" $TXT_SAMPLES
 xdotool key ctrl+a type 50
-click_at "$main" 120 960 1095 255
+press "$main" 120 960 1095 255 # Statistics
 viewer=$(wait_window "Step Statistics")
-report=$(copy_from "$viewer" 120 120 9375 7215)
+report=$(copy_from "$viewer" $VIEWER_TEXT)
 check "statistics: heading" "$(printf '%s\n' "$report" | head -n 1)" "Step Statistics / Number of Samples N =50"
 check "statistics: step lines" "$(printf '%s\n' "$report" | grep -c '^Step: ')" "100"
-click_at "$viewer" 120 7440 1455 375
+press "$viewer" $VIEWER_OK
+wait_until lacks_window "Step Statistics" || true
 
 # Clear, then a free D6.
 click_at "$main" 9600 6720 975 255
@@ -153,29 +216,34 @@ xdotool key F7
 editor=$(wait_window "Edit Action Button")
 click_at "$editor" 1320 120 2055 285
 xdotool key ctrl+a type "Inn"
-click_at "$editor" 120 720 9255 6255
+click_at "$editor" $EDITOR_ENTRIES
 xdotool key ctrl+a type "Ale"
 xdotool key Return type "Mead"
-click_at "$editor" 120 7080 1575 375
+press "$editor" 120 7080 1575 375
 hex() { od -An -tx1 | tr -d ' \n'; }
-check "editor: file on disk" "$(hex < Action1.txt)" "$(printf 'Inn\r\nAle\r\nMead\r\n' | hex)"
+saved="$(printf 'Inn\r\nAle\r\nMead\r\n' | hex)"
+saved_as_typed() { [ "$(hex < Action1.txt)" = "$saved" ]; }
+wait_until saved_as_typed || true
+check "editor: file on disk" "$(hex < Action1.txt)" "$saved"
+wait_until lacks_window "Edit Action Button" || true
 click_at "$main" 120 1440 1815 375
 check "editor: new caption" "$(copy_from "$main" $TXT_DICES)" "Action: Inn"
 
 # Help and About.
-click_at "$main" 9600 6360 975 255
+press "$main" 9600 6360 975 255 # Help
 viewer=$(wait_window "Tessarion 1.0 - Help")
 check "help: result box" "$(copy_from "$main" $TXT_RESULT)" "Help"
-check "help: first line" "$(copy_from "$viewer" 120 120 9375 7215 | head -n 1)" "Tessarion 1.0 - Help"
+check "help: first line" "$(copy_from "$viewer" $VIEWER_TEXT | head -n 1)" "Tessarion 1.0 - Help"
 click_at "$main" 9600 7080 975 255
 check "about: message" "$(copy_from "$main" $TXT_INFO)" \
     "Tessarion is written by the Tessarion project\.${NL}Tessarion is freeware: you may use, copy and share it free of charge\."
 check "about: result" "$(copy_from "$main" $TXT_RESULT)" "TESSARION"
 
 # Exit, with the help viewer still open.
-click_at "$main" 9600 7440 975 255
+press "$main" 9600 7440 975 255
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+wait_until ended || true
 code=0
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 wait "$pid" || code=$?
 check "exit code" "$code" "0"
 [ "$code" -eq 0 ] || head -c 3000 stderr

@@ -2,10 +2,12 @@
 # Starts the real program from a folder whose steps.txt is missing, then from one
 # where it is a named pipe, on a real X display: the error message must be the only
 # window that ever appears, and once it is answered the program must end with exit
-# code 1.
+# code 1. Every wait has a deadline instead of a fixed length, and the windows are
+# watched the whole time the program runs.
 set -euo pipefail
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env TESSARION_ON_XVFB=1 "$0" "$@"
+    # A display number of its own, clear of the ones other virtual displays start from.
+    exec xvfb-run -a -n $((200 + RANDOM % 500)) -s "-screen 0 1024x768x24" env TESSARION_ON_XVFB=1 "$0" "$@"
 fi
 program=$1
 data=$2
@@ -15,30 +17,45 @@ trap 'rm -rf "$folder"' EXIT
 cp "$program" "$folder/"
 cp "$data"/Action*.txt "$folder/"
 
+DEADLINE_SECONDS=30
+
+# On a busy machine the virtual display now and then refuses a new client (xdpyinfo as
+# well as the program, which then ends at once): such a start is tried again.
 run() { # the error the message must name
+    for _ in 1 2 3; do
+        watch_one_start "$1" && return 0
+        grep -q "could not connect to display" "$folder/stderr" || return 1
+        echo "the display refused the program; starting it again"
+    done
+    return 1
+}
+
+watch_one_start() { # the error the message must name
     "$folder/tessarion" 2>"$folder/stderr" &
     local pid=$!
-    local window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
+    local deadline=$((SECONDS + DEADLINE_SECONDS))
+    local message="" windows visible size
+    # Until the program ends: no more than one window, never the main window; once the
+    # message is there, answer it as a user would, with the focus on it and Enter.
+    while kill -0 "$pid" 2>/dev/null; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            kill "$pid"
+            [ -n "$message" ] && echo "the program did not end" || echo "no message window appeared"
+            return 1
+        fi
+        windows=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true)
+        visible=$(printf '%s' "$windows" | grep -c . || true)
+        [ "$visible" -le 1 ] || { echo "expected only the message window, saw $visible windows"; kill "$pid"; return 1; }
+        for window in $windows; do
+            size=$(xdotool getwindowgeometry "$window" 2>/dev/null | awk '/Geometry/ {print $2}' || true)
+            [ "$size" != "711x521" ] || { echo "the main window was shown"; kill "$pid"; return 1; }
+            message=$window
+            xdotool windowfocus "$window" 2>/dev/null || true
+            xdotool key Return 2>/dev/null || true
+        done
+        sleep 0.05
     done
-    [ -n "$window" ] || { echo "no message window appeared"; kill "$pid"; return 1; }
-    sleep 0.3
-    local visible
-    visible=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
-    [ "$visible" -eq 1 ] || { echo "expected only the message window, saw $visible windows"; kill "$pid"; return 1; }
-    local size
-    size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
-    [ "$size" != "711x521" ] || { echo "the main window was shown"; kill "$pid"; return 1; }
-    # Answer the message as a user would: give it the focus and press Enter.
-    for _ in $(seq 20); do
-        kill -0 "$pid" 2>/dev/null || break
-        xdotool windowfocus "$window" 2>/dev/null || true
-        xdotool key Return 2>/dev/null || true
-        sleep 0.25
-    done
+    [ -n "$message" ] || { echo "the program ended without a message window:"; cat "$folder/stderr"; return 1; }
     local code=0
     wait "$pid" || code=$?
     [ "$code" -eq 1 ] || { echo "exit code $code, expected 1"; return 1; }
