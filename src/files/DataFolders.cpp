@@ -102,7 +102,7 @@ LookUp lookUp()
 QString find(const LookUp &where, const QString &fileName)
 {
     for (const QString &folder : where.folders) {
-        const QString path = QDir(folder).filePath(fileName);
+        QString path = QDir(folder).filePath(fileName);
         if (present(path))
             return path;
     }
@@ -129,13 +129,13 @@ QString DataFilePath(const QString &fileName)
 QString DataFileToWrite(const QString &fileName)
 {
     const LookUp where = lookUp();
-    const QString path = find(where, fileName);
+    QString path = find(where, fileName);
     if (where.portable || mayReplace(path))
         return path;
     const QString folder = UserDataFolder();
     if (folder.isEmpty())
         throw WriteError(path, QStringLiteral("there is no data folder of your own to save it in"));
-    const QString own = QDir(folder).filePath(fileName);
+    QString own = QDir(folder).filePath(fileName);
     makeFolder(folder, own);
     return own;
 }
