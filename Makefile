@@ -4,6 +4,10 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip
 LINT_PACKAGES := clang-format clang-tidy
+# The install test validates the desktop and metainfo files and builds the package.
+TEST_PACKAGES := desktop-file-utils appstream dpkg-dev file
+PACKAGE_PACKAGES := dpkg-dev file
+SCREENSHOT_PACKAGES := imagemagick
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 # CI treats every compiler warning as an error.
@@ -11,7 +15,8 @@ WERROR := $(if $(CI),ON,OFF)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CPP_FILES = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
 
-.PHONY: all deps lint-deps configure build run test check-format check-tidy test-sanitize bench fuzz tidy format clean
+.PHONY: all deps lint-deps test-deps package-deps screenshot-deps configure build program run \
+	test check-format check-tidy test-sanitize bench package screenshots fuzz tidy format clean
 
 all: build
 
@@ -32,18 +37,31 @@ deps:
 lint-deps:
 	$(call install_missing,$(LINT_PACKAGES))
 
+test-deps:
+	$(call install_missing,$(TEST_PACKAGES))
+
+package-deps:
+	$(call install_missing,$(PACKAGE_PACKAGES))
+
+screenshot-deps:
+	$(call install_missing,$(SCREENSHOT_PACKAGES))
+
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DTESSARION_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The program alone, with its data files beside it: no tests, no benchmarks.
+program: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tessarion
+
+run: program
 	cd $(BUILD_DIR) && ./tessarion
 
 # The suite twice: the Release build, then a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer; in between, the house rules: formatting and clang-tidy.
-test: build
+test: build test-deps
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	$(MAKE) check-format check-tidy
 	$(MAKE) test-sanitize
@@ -67,6 +85,17 @@ bench: build
 	$(BUILD_DIR)/bench/tessarion_ui_bench
 	$(BUILD_DIR)/bench/tessarion_odds_bench
 	$(BUILD_DIR)/bench/tessarion_log_bench
+
+# A Debian package of the standard install (build/tessarion_<version>_<arch>.deb).
+package: program package-deps
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# The README's screenshots, taken again on a virtual display.
+screenshots: program screenshot-deps
+	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/screenshot.png
+	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/step-odds.png 1 odds
+	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/step-odds-2x.png 2 odds
+	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/roll-log.png 1 log
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS (default 120); not part of CI.
 fuzz: deps

@@ -55,6 +55,14 @@ double drawMilliseconds(Die *die, const QString &entry)
     const double ms
         = medianMilliseconds(3, [die] { QTest::mouseClick(die->cmdAction[0], Qt::LeftButton); });
     return die->txtInfo->document()->characterCount() > entry.size() ? ms : -1;
+QtMessageHandler defaultMessages = nullptr;
+
+// The offscreen platform cannot raise a window, and says so every time the viewer comes
+// to the front: eleven lines that would bury the figures.
+void withoutRaiseNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message != QLatin1String("This plugin does not support raise()"))
+        defaultMessages(type, context, message);
 }
 
 } // namespace
@@ -63,6 +71,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultMessages = qInstallMessageHandler(withoutRaiseNotes);
     QApplication app(argc, argv);
     SetProgramFolder(QStringLiteral(TESSARION_DATA_DIR));
     if (!StartProgram())

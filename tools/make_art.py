@@ -8,10 +8,14 @@ Writes, next to the other data files:
                     die and a four-sided die resting beneath it.
   data/icon32.png   32 x 32 palette image, twenty-sided die, transparent corners.
   data/icon16.png   16 x 16 palette image of the same die.
+  data/icon48.png ... data/icon256.png
+                    the same die at 48, 64, 128 and 256 pixels for the desktop's
+                    icon theme, its rim smoothed into transparency (RGBA).
+  data/icon.svg     the same die as polygons, for any size.
 
 Everything is drawn from simple geometry (polygons, lines, discs and radial
 gradients).  Only the Python standard library is used: the GIF is written
-with a small LZW encoder of our own, the PNG with zlib.
+with a small LZW encoder of our own, the PNG with zlib, the SVG as text.
 
 Drawing works on "levels": a float from 0 (darkest navy) to 15 (palest sky
 blue) per pixel.  Solid shapes are supersampled and rounded to the nearest
@@ -411,6 +415,73 @@ def draw_icon(size):
     return size, size, pixels
 
 
+# The desktop's larger icons: lines grow slower than the die, so the edges stay
+# fine, and the partly covered rim fades into transparency instead of a dark
+# outline.
+
+def icon_die(size, inset=False):
+    """The icon's die; inset shrinks it by half an edge, so that edges drawn as
+    strokes around it (not cut off at its rim) end where the rasters' do."""
+    scale = size / 32.0
+    half = 0.5 * scale ** 0.6
+    cx = cy = size / 2.0
+    radius = size / 2.0 - 0.3 * scale - (half if inset else 0.0)
+    return d20_shape(cx, cy, radius, inner=0.56, edge_half=half, base=7.0,
+                     spread=3.8, centre_level=14, edge_level=15)
+
+
+def colour_at(level):
+    """The blue of a level between two palette entries, blended."""
+    level = max(0.0, min(float(TOP), level))
+    low = int(math.floor(level))
+    high = min(TOP, low + 1)
+    f = level - low
+    return tuple(int(round(a + (b - a) * f)) for a, b in zip(PALETTE[low], PALETTE[high]))
+
+
+def draw_large_icon(size):
+    shape, _, _ = icon_die(size)
+    levels, coverage = render_shape(shape, size, size, lambda x, y: 0.0, supersample=4)
+    pixels = bytearray()
+    for k in range(size * size):
+        if coverage[k] == 0:
+            pixels += bytes(4)
+            continue
+        # render_shape mixed the background into the level: take it out again.
+        pixels += bytes(colour_at(levels[k] / coverage[k])) + bytes((int(round(255 * coverage[k])),))
+    return size, size, pixels
+
+
+def svg_points(points):
+    return " ".join("%.3f,%.3f" % p for p in points)
+
+
+def write_svg(path, size):
+    """The die at size units, the same faces and edges as the rasters."""
+    # No clipping: renderers of small SVG profiles (icon themes) may lack it.
+    shape, _, _ = icon_die(size, inset=True)
+    hexcode = lambda level: "#%02x%02x%02x" % PALETTE[level]
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+             'viewBox="0 0 %d %d">' % (size, size, size, size),
+             '  <title>Tessarion</title>',
+             '  <g stroke-linejoin="round">']
+    for points, level in shape.faces:
+        colour = hexcode(level)
+        # A hairline of the face's own colour closes the seams between faces.
+        lines.append('    <polygon points="%s" fill="%s" stroke="%s" stroke-width="0.2"/>'
+                     % (svg_points(points), colour, colour))
+    for a, b, level, half in shape.edges:
+        lines.append('    <line x1="%.3f" y1="%.3f" x2="%.3f" y2="%.3f" stroke="%s" '
+                     'stroke-width="%.3f" stroke-linecap="round"/>'
+                     % (a[0], a[1], b[0], b[1], hexcode(level), 2 * half))
+    lines += ['  </g>', '</svg>', '']
+    data = "\n".join(lines).encode("ascii")
+    with open(path, "wb") as f:
+        f.write(data)
+    return len(data)
+
+
 # ---------------------------------------------------------------------------
 # GIF writer (GIF89a, one frame, 16-colour global table, LZW of our own).
 
@@ -482,7 +553,8 @@ def write_gif(path, width, height, pixels, palette):
 
 
 # ---------------------------------------------------------------------------
-# PNG writer (colour type 3: palette, 8 bits per index, tRNS for index 0).
+# PNG writers: colour type 3 (palette, 8 bits per index, tRNS for index 0) and
+# colour type 6 (8-bit RGBA).
 
 def png_chunk(kind, payload):
     return (struct.pack(">I", len(payload)) + kind + payload
@@ -507,6 +579,20 @@ def write_png(path, width, height, pixels, palette, transparent_index=None):
     return len(data)
 
 
+def write_rgba_png(path, width, height, pixels):
+    raw = bytearray()
+    for y in range(height):
+        raw.append(0)  # filter type: none
+        raw += pixels[y * width * 4:(y + 1) * width * 4]
+    data = b"\x89PNG\r\n\x1a\n"
+    data += png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+    data += png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+    data += png_chunk(b"IEND", b"")
+    with open(path, "wb") as f:
+        f.write(data)
+    return len(data)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = os.path.normpath(os.path.join(here, os.pardir, "data"))
@@ -522,6 +608,15 @@ def main():
         name = "icon%d.png" % n
         size = write_png(os.path.join(out, name), w, h, pixels, PALETTE, transparent_index=0)
         print("wrote %s (%dx%d, %d bytes)" % (name, w, h, size))
+
+    for n in (48, 64, 128, 256):
+        w, h, pixels = draw_large_icon(n)
+        name = "icon%d.png" % n
+        size = write_rgba_png(os.path.join(out, name), w, h, pixels)
+        print("wrote %s (%dx%d, %d bytes)" % (name, w, h, size))
+
+    size = write_svg(os.path.join(out, "icon.svg"), 64)
+    print("wrote icon.svg (%d bytes)" % size)
 
 
 if __name__ == "__main__":

@@ -3,7 +3,9 @@
 #   tools/screenshot.sh build/tessarion docs/screenshot.png [scale] [main|odds|log]
 # main: the main window after rolling step 20; odds: the Step Odds window for step 11
 # with a D6 karma die against 13; log: the Roll Log window after a few rolls.
+# ImageMagick's import cuts the window out of the screen: `make screenshot-deps` installs it.
 set -euo pipefail
+command -v import >/dev/null || { echo "ImageMagick's import is missing: run make screenshot-deps" >&2; exit 1; }
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
     exec xvfb-run -a -s "-screen 0 2400x1800x24" env TESSARION_ON_XVFB=1 "$0" "$@"
 fi

@@ -1,9 +1,9 @@
 #include "ActionFiles.h"
 
 #include "CodePage.h"
+#include "DataFolders.h"
 #include "FileAccess.h"
 #include "LineReader.h"
-#include "ProgramFolder.h"
 
 #include <QCryptographicHash>
 
@@ -62,10 +62,15 @@ void SetActionCaptionSink(ActionCaptionSink sink)
     captionSink() = std::move(sink);
 }
 
-QString ActionFilePath(std::int16_t index)
+QString ActionFileName(std::int16_t index)
 {
     checkIndex(index);
-    return ProgramFilePath(QStringLiteral("Action%1.txt").arg(index + 1));
+    return QStringLiteral("Action%1.txt").arg(index + 1);
+}
+
+QString ActionFilePath(std::int16_t index)
+{
+    return DataFilePath(ActionFileName(index));
 }
 
 void LoadActionFile(std::int16_t index)
@@ -99,7 +104,7 @@ bool ActionFileChangedSinceLoad(std::int16_t index)
 
 void SaveActionFile(std::int16_t index, const QString &text)
 {
-    const QString path = ActionFilePath(index);
+    const QString path = DataFileToWrite(ActionFileName(index));
     const std::string bytes
         = WithFileName(path, [&] { return EncodeSingleByte(text.toStdU16String()) + "\r\n"; });
     ReplaceFile(path, bytes);

@@ -21,7 +21,10 @@ extern std::array<QString, ActionButtonCount> ActionEntryCounts;
 using ActionCaptionSink = std::function<void(int index, const QString &caption)>;
 void SetActionCaptionSink(ActionCaptionSink sink);
 
-// Action1.txt for button 0, ..., Action20.txt for button 19, in the program folder.
+// "Action1.txt" for button 0, ..., "Action20.txt" for button 19.
+QString ActionFileName(std::int16_t index);
+
+// The action file of button index that is read: see DataFolders.h.
 QString ActionFilePath(std::int16_t index);
 
 // Reads the action file of button index: caption line, then at most 300 entry lines.
@@ -34,6 +37,8 @@ bool ActionFileChangedSinceLoad(std::int16_t index);
 
 // Replaces the action file of button index with text followed by CR LF, atomically.
 // Text the single-byte code page cannot hold is refused before anything is written.
+// A file the user may not replace, such as an installed one, is left as it is and the
+// text goes to the user's own data folder instead (see DataFolders.h).
 void SaveActionFile(std::int16_t index, const QString &text);
 
 } // namespace MainBas

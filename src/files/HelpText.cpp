@@ -1,15 +1,15 @@
 #include "HelpText.h"
 
 #include "CodePage.h"
+#include "DataFolders.h"
 #include "FileAccess.h"
 #include "LineReader.h"
-#include "ProgramFolder.h"
 
 namespace MainBas {
 
 QString LoadHelpText()
 {
-    const QString path = ProgramFilePath(QStringLiteral("help.txt"));
+    const QString path = DataFilePath(QStringLiteral("help.txt"));
     const std::string bytes = ReadFileBytes(path);
     QString text;
     LineReader reader(bytes);

@@ -24,9 +24,4 @@ void SetProgramFolder(const QString &folder)
     folderOverride() = folder;
 }
 
-QString ProgramFilePath(const QString &fileName)
-{
-    return ProgramFolder() + QLatin1Char('/') + fileName;
-}
-
 } // namespace MainBas

@@ -1,10 +1,10 @@
 #include "StepDescriptions.h"
 
 #include "CodePage.h"
+#include "DataFolders.h"
 #include "FileAccess.h"
 #include "LeadingNumber.h"
 #include "LineReader.h"
-#include "ProgramFolder.h"
 
 namespace MainBas {
 
@@ -53,7 +53,7 @@ std::array<QString, StepCount + 1> parseStepFile(const std::string &bytes)
 
 void LoadStepDescriptions()
 {
-    const QString path = ProgramFilePath(QStringLiteral("steps.txt"));
+    const QString path = DataFilePath(QStringLiteral("steps.txt"));
     StepDescriptions = WithFileName(path, [&] { return parseStepFile(ReadFileBytes(path)); });
 }
 

@@ -1,13 +1,16 @@
 // The step description file and the action files, read and written as real files in
-// a temporary program folder.
+// a temporary program folder; and where the data files are looked up and saved, in a
+// temporary install with its own user and system data folders.
 #include "ActionFiles.h"
 #include "DataFileKinds.h"
+#include "DataFolders.h"
 #include "FailureReason.h"
 #include "FileAccess.h"
 #include "ProgramFolder.h"
 #include "RuntimeErrors.h"
 #include "StepDescriptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -19,6 +22,7 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -59,15 +63,79 @@ QByteArray withRecord(int step, const QByteArray &numberLine, const QByteArray &
                                    + (description.isNull() ? "New " + n : description) + "\r\n");
 }
 
+// Makes a folder read-only for this process while it lives: a read-only bind mount for
+// root, whom permissions do not stop, and its mode for anyone else.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &folder)
+        : m_path(QFile::encodeName(folder))
+    {
+        if (geteuid() != 0) {
+            m_held = chmod(m_path.constData(), 0555) == 0;
+            return;
+        }
+        m_mounted = mount(m_path.constData(), m_path.constData(), nullptr, MS_BIND, nullptr) == 0;
+        m_held = m_mounted
+            && mount(nullptr, m_path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                     nullptr)
+                == 0;
+    }
+
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            umount2(m_path.constData(), MNT_DETACH);
+        else
+            chmod(m_path.constData(), 0755);
+    }
+
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+    bool held() const { return m_held; }
+
+private:
+    QByteArray m_path;
+    bool m_mounted = false;
+    bool m_held = false;
+};
+
 } // namespace
 
 class TestFiles : public QObject
 {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> m_dir;
+    // An install in a temporary folder, with its user's and its system's data folders;
+    // its bin folder is the program folder.
+    std::optional<QTemporaryDir> m_root;
 
-    QString path(const QString &name) const { return m_dir->filePath(name); }
+    // The folders by short name: the program folder "bin", the install's own data folder
+    // "share", the user's data folder "home" and the system data folders "sys1", "sys2".
+    QString folderOf(const QString &place) const
+    {
+        static const QHash<QString, QString> folders = {
+            {u"bin"_s, u"prefix/bin"_s},
+            {u"share"_s, u"prefix/share/tessarion"_s},
+            {u"home"_s, u"home/Tessarion/tessarion"_s},
+            {u"sys1"_s, u"sys1/tessarion"_s},
+            {u"sys2"_s, u"sys2/tessarion"_s},
+        };
+        return m_root->filePath(folders.value(place));
+    }
+
+    QString fileAt(const QString &place, const QString &name) const
+    {
+        return folderOf(place) + u'/' + name;
+    }
+
+    bool putAt(const QString &place, const QString &name, const QByteArray &bytes) const
+    {
+        return QDir().mkpath(folderOf(place)) && WriteFile(fileAt(place, name), bytes);
+    }
+
+    QString path(const QString &name) const { return fileAt(u"bin"_s, name); }
 
     bool put(const QString &name, const QVariant &content) const
     {
@@ -76,7 +144,7 @@ class TestFiles : public QObject
 
     QStringList folderContent() const
     {
-        return QDir(m_dir->path())
+        return QDir(folderOf(u"bin"_s))
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
@@ -103,10 +171,22 @@ class TestFiles : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The names place the user's data folder, as the program's own main() sets them.
+        QCoreApplication::setOrganizationName(u"Tessarion"_s);
+        QCoreApplication::setApplicationName(u"tessarion"_s);
+    }
+
     void init()
     {
-        m_dir.emplace();
-        SetProgramFolder(m_dir->path());
+        m_root.emplace();
+        QVERIFY(QDir().mkpath(folderOf(u"bin"_s)));
+        SetProgramFolder(folderOf(u"bin"_s));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_root->filePath(u"home"_s)));
+        qputenv(
+            "XDG_DATA_DIRS",
+            QFile::encodeName(m_root->filePath(u"sys1"_s) + u':' + m_root->filePath(u"sys2"_s)));
     }
 
     void cleanup()
@@ -320,6 +400,119 @@ private slots:
         QCOMPARE(ReadFile(path(u"small/Action1.txt"_s)), QByteArray("Old\r\n"));
         QCOMPARE(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  left);
+    }
+
+    // Each data file is read from the first folder that holds it: the program folder
+    // alone when it holds any data file at all; otherwise the user's folder, the install's
+    // own, then the system's in their order. Every copy of steps.txt names its place.
+    void lookUpOrder_data()
+    {
+        QTest::addColumn<QStringList>("copies"); // "place/file name"
+        QTest::addColumn<QString>("readFrom"); // the place of the steps.txt read
+
+        QTest::newRow("portable: the program folder over all others")
+            << QStringList {u"bin/steps.txt"_s, u"home/steps.txt"_s, u"share/steps.txt"_s}
+            << u"bin"_s;
+        QTest::newRow("portable: any data file makes it one; a missing file is named there")
+            << QStringList {u"bin/Action7.txt"_s, u"home/steps.txt"_s} << u"bin"_s;
+        QTest::newRow("install: the user's folder first")
+            << QStringList {u"home/steps.txt"_s, u"share/steps.txt"_s, u"sys1/steps.txt"_s}
+            << u"home"_s;
+        QTest::newRow("install: its own folder before the system's")
+            << QStringList {u"share/steps.txt"_s, u"sys1/steps.txt"_s} << u"share"_s;
+        QTest::newRow("install: the system folders in their order")
+            << QStringList {u"sys1/steps.txt"_s, u"sys2/steps.txt"_s} << u"sys1"_s;
+        QTest::newRow("install: the last system folder")
+            << QStringList {u"sys2/steps.txt"_s} << u"sys2"_s;
+        QTest::newRow("install: each file on its own")
+            << QStringList {u"home/help.txt"_s, u"share/steps.txt"_s} << u"share"_s;
+        QTest::newRow("install: nowhere; named where the install puts it")
+            << QStringList() << u"share"_s;
+    }
+
+    void lookUpOrder()
+    {
+        QFETCH(QStringList, copies);
+        QFETCH(QString, readFrom);
+
+        for (const QString &copy : copies) {
+            const QString place = copy.section(u'/', 0, 0);
+            QVERIFY(putAt(place, copy.section(u'/', 1), StepsFile(place.toLatin1() + ' ')));
+        }
+        const QString expected = fileAt(readFrom, u"steps.txt"_s);
+        QCOMPARE(DataFilePath(u"steps.txt"_s), expected);
+        const auto error = ErrorOf(LoadStepDescriptions);
+        if (copies.contains(readFrom + u"/steps.txt"_s)) {
+            QVERIFY(!error);
+            QCOMPARE(StepDescriptions[100], readFrom + u" 100"_s);
+        } else {
+            QVERIFY(error && error->number() == FileNotFound);
+            QCOMPARE(QString::fromStdString(error->file()), expected);
+        }
+    }
+
+    // An edit is written where its file was read if that file and its folder may be
+    // written; otherwise to the user's data folder, which is read from then on, and the
+    // file read stays as it was. A portable folder is never left for another.
+    void editsGoWhereTheyMayBeWritten_data()
+    {
+        QTest::addColumn<QString>("readFrom");
+        QTest::addColumn<bool>("readOnly"); // the folder read from
+        QTest::addColumn<QString>("writtenTo"); // empty: refused
+
+        QTest::newRow("portable: the program folder") << u"bin"_s << false << u"bin"_s;
+        QTest::newRow("portable: a read-only program folder refuses")
+            << u"bin"_s << true << QString();
+        QTest::newRow("install: the user's own copy") << u"home"_s << false << u"home"_s;
+        QTest::newRow("install: an install the user may write")
+            << u"share"_s << false << u"share"_s;
+        QTest::newRow("install: a read-only install") << u"share"_s << true << u"home"_s;
+        QTest::newRow("install: a read-only system folder") << u"sys2"_s << true << u"home"_s;
+    }
+
+    void editsGoWhereTheyMayBeWritten()
+    {
+        QFETCH(QString, readFrom);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, writtenTo);
+
+        const QByteArray shipped = "Shipped\r\nA\r\n";
+        QVERIFY(putAt(readFrom, u"Action1.txt"_s, shipped));
+        QCOMPARE(errorOf([] { LoadActionFile(0); }), QString());
+        std::optional<ReadOnlyFolder> locked;
+        if (readOnly && !locked.emplace(folderOf(readFrom)).held())
+            QSKIP("The folder cannot be made read-only here.");
+
+        const QString error = errorOf([] { SaveActionFile(0, u"Edited\r\nB"_s); });
+        if (writtenTo.isEmpty()) {
+            QVERIFY2(error.startsWith(u"75 Action1.txt: "_s), qPrintable(error));
+            QVERIFY(!QFileInfo::exists(folderOf(u"home"_s)));
+        } else {
+            QCOMPARE(error, QString());
+            QCOMPARE(ReadFile(fileAt(writtenTo, u"Action1.txt"_s)), QByteArray("Edited\r\nB\r\n"));
+            QCOMPARE(errorOf([] { LoadActionFile(0); }), QString());
+            QCOMPARE(ActionEntries[0][0], u"Edited"_s);
+        }
+        if (writtenTo != readFrom)
+            QCOMPARE(ReadFile(fileAt(readFrom, u"Action1.txt"_s)), shipped);
+    }
+
+    // When the user's data folder cannot be made, the edit is refused with a message
+    // naming the file it was meant for, and nothing is written anywhere.
+    void noUserFolderForAnEdit()
+    {
+        QVERIFY(putAt(u"share"_s, u"Action1.txt"_s, "Shipped\r\n"));
+        QVERIFY(WriteFile(m_root->filePath(u"home"_s), "a file where a folder belongs"));
+        QCOMPARE(errorOf([] { LoadActionFile(0); }), QString());
+        ReadOnlyFolder locked(folderOf(u"share"_s));
+        if (!locked.held())
+            QSKIP("The folder cannot be made read-only here.");
+
+        const auto error = ErrorOf([] { SaveActionFile(0, u"Edited"_s); });
+        QVERIFY(error && error->number() == PathFileAccessError);
+        QCOMPARE(QString::fromStdString(error->file()), fileAt(u"home"_s, u"Action1.txt"_s));
+        QCOMPARE(QString::fromStdString(error->detail()), u"A part of the path is not a folder."_s);
+        QCOMPARE(ReadFile(fileAt(u"share"_s, u"Action1.txt"_s)), QByteArray("Shipped\r\n"));
     }
 
     // The system's error numbers in plain words; those it has no words of ours for in its own.

@@ -1,14 +1,19 @@
 // The main window as a user meets it: start-up, captions, focus order, context menus
-// opened from the keyboard, how the information window wraps, and a start that fails.
+// opened from the keyboard, how the information window wraps, what a screen reader
+// finds, and a start that fails.
+#include "EditAction.h"
+#include "SideWindows.h"
 #include "StepOddsWindow.h"
 #include "TestProgram.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 
@@ -166,6 +171,44 @@ private slots:
         QTest::mouseClick(m_die->cmdAction[1], Qt::LeftButton);
         QCOMPARE(BoxText(m_die->txtInfo), u"A bard sings"_s);
         QCOMPARE(m_die->txtInfo->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+    // What a screen reader finds: the windows as windows, every child of the main window
+    // named, the panels, the picture and the PAD and TXT labels not at all, so a point
+    // on a step button finds the button rather than the panel behind it; the decision
+    // buttons say what they do; the editor's boxes are named.
+    void screenReaderView()
+    {
+        QVERIFY((m_die = m_program->startWindow()));
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_die);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QStringList unnamed;
+        QStringList decorative;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface *child = window->child(i);
+            QCOMPARE(window->indexOfChild(child), i);
+            const QString name = child->object()->objectName();
+            if (child->text(QAccessible::Name).isEmpty())
+                unnamed << name;
+            if (name == u"lblPad(3)"_s || name == u"lblPad(4)"_s)
+                decorative << name;
+        }
+        QCOMPARE(unnamed, QStringList());
+        QCOMPARE(decorative, QStringList());
+        const QPoint onStep = m_die->cmdStep[0]->mapToGlobal(m_die->cmdStep[0]->rect().center());
+        QCOMPARE(window->childAt(onStep.x(), onStep.y())->object(), m_die->cmdStep[0]);
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_die->cmdDecision[49])
+                     ->text(QAccessible::Description),
+                 u"Decide between 1 and 51"_s);
+
+        QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+        EditAction *editor = ActionEditor();
+        const auto closeEditor = qScopeGuard([editor] { editor->close(); });
+        QAccessibleInterface *editorWindow = QAccessible::queryAccessibleInterface(editor);
+        QCOMPARE(editorWindow->role(), QAccessible::Window);
+        for (QWidget *box : {static_cast<QWidget *>(editor->txtActionButton),
+                             static_cast<QWidget *>(editor->txtEntries)})
+            QVERIFY(!QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).isEmpty());
     }
 
     // A start that fails after the main window was made shows no window at all, and one

@@ -1,5 +1,7 @@
 #include "WindowLook.h"
 
+#include "Accessibility.h"
+
 #include <QIcon>
 #include <QWidget>
 
@@ -26,6 +28,7 @@ void ApplyWindowLook(QWidget *window)
     icon.addFile(QStringLiteral(":/icon16.png"), QSize(16, 16));
     window->setWindowIcon(icon);
     window->setFont(DialogFont());
+    ExposeAsWindow(window);
 }
 
 } // namespace MainBas

@@ -14,7 +14,8 @@ QString ProgramTitle();
 // the system's sans serif stands in where it is missing.
 QFont DialogFont(double pointSize = 8, bool bold = false);
 
-// Gives a window the program's icon and dialog font.
+// Gives a window the program's icon and dialog font, and shows it to assistive
+// technology as a window.
 void ApplyWindowLook(QWidget *window);
 
 } // namespace MainBas

@@ -1,5 +1,6 @@
 #include "Die.h"
 
+#include "Accessibility.h"
 #include "BoxText.h"
 #include "ButtonArrayKeys.h"
 #include "DieLayout.h"
@@ -106,6 +107,7 @@ void Die::createPanels()
         palette.setColor(QPalette::Window, panel.fill);
         frame->setPalette(palette);
         frame->setAutoFillBackground(true);
+        HideFromAssistiveTechnology(frame);
     }
 }
 
@@ -114,6 +116,7 @@ void Die::createPicture()
     Image1 = place(new QLabel(this), QStringLiteral("Image1"), DieLayout::Picture);
     Image1->setPixmap(QPixmap(QStringLiteral(":/picture.gif")));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    HideFromAssistiveTechnology(Image1);
 }
 
 void Die::createLabels()
@@ -126,6 +129,8 @@ void Die::createLabels()
         palette.setColor(QPalette::WindowText, layout.colour);
         label->setPalette(palette);
         fitToText(label);
+        if (layout.decorative)
+            HideFromAssistiveTechnology(label);
     }
 }
 
@@ -163,6 +168,10 @@ void Die::createButtons()
     m_decisionGroup = createButtonArray(this, DieLayout::DecisionButtons, cmdDecision, [](int) {
         return QLatin1String(DieLayout::DecisionDesignCaption);
     });
+    // Their captions are bare numbers; a screen reader says what they are for.
+    for (std::size_t i = 0; i < cmdDecision.size(); ++i)
+        cmdDecision[i]->setAccessibleDescription(
+            QStringLiteral("Decide between 1 and %1").arg(i + 2));
     m_addDiceGroup = createButtonArray(this, DieLayout::AddDiceButtons, cmdAddDice, [](int i) {
         return QLatin1String(DieLayout::AddDiceCaptions[static_cast<std::size_t>(i)]);
     });

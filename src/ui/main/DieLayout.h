@@ -98,6 +98,7 @@ struct Label
     QColor colour;
     double pointSize;
     bool bold;
+    bool decorative = false; // kept from assistive technology
 };
 
 inline const std::array<Label, 6> Labels = {{
@@ -105,8 +106,8 @@ inline const std::array<Label, 6> Labels = {{
     {"lblPad(0)", "Steps", {240, 3600, 705, 360}, QColor(255, 224, 192), 13.5, false},
     {"lblPad(1)", "Add", {5160, 3600, 525, 360}, QColor(255, 224, 192), 13.5, false},
     {"lblPad(2)", "Decisions", {6000, 3600, 1230, 360}, QColor(255, 224, 192), 13.5, false},
-    {"lblPad(3)", "PAD", {5040, 6720, 780, 435}, QColor(192, 192, 192), 18, true},
-    {"lblPad(4)", "TXT", {9720, 1440, 795, 435}, QColor(192, 192, 192), 18, true},
+    {"lblPad(3)", "PAD", {5040, 6720, 780, 435}, QColor(192, 192, 192), 18, true, true},
+    {"lblPad(4)", "TXT", {9720, 1440, 795, 435}, QColor(192, 192, 192), 18, true, true},
 }};
 
 inline constexpr Placement Picture = {8520, 3720, 2100, 2400};

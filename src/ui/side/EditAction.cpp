@@ -85,8 +85,10 @@ EditAction::EditAction()
         = place(new QLineEdit(QLatin1String(ActionButtonBox.caption), this), ActionButtonBox);
     // Qt's default of 32,767 characters would cut a longer caption on Ok.
     txtActionButton->setMaxLength(static_cast<int>(MaxDataFileBytes));
+    txtActionButton->setAccessibleName(QStringLiteral("Action button caption"));
     lblEntries = createLabel(this, EntriesLabel);
     txtEntries = createEntriesBox(this);
+    txtEntries->setAccessibleName(QStringLiteral("Entries, one per line"));
 
     // A plain window, not a dialog, and no default button: Enter stays a line break
     // in the entries box and Esc closes nothing.
