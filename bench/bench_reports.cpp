@@ -55,6 +55,8 @@ double drawMilliseconds(Die *die, const QString &entry)
     const double ms
         = medianMilliseconds(3, [die] { QTest::mouseClick(die->cmdAction[0], Qt::LeftButton); });
     return die->txtInfo->document()->characterCount() > entry.size() ? ms : -1;
+}
+
 QtMessageHandler defaultMessages = nullptr;
 
 // The offscreen platform cannot raise a window, and says so every time the viewer comes
