@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <exception>
 
 namespace MainBas {
 
@@ -25,8 +26,10 @@ private:
 };
 
 // Thrown inside the rolling when a cancel was asked for; the report functions catch it.
-struct WorkCancelled
+// A standard exception, so that even a slip that let it out would be reported, not fatal.
+struct WorkCancelled : std::exception
 {
+    const char *what() const noexcept override { return "The work was cancelled."; }
 };
 
 // Calls sample() for i = 1, 2, ... while i <= samples, as the reports always have, so 2.5
