@@ -1,5 +1,7 @@
 // Times the two reports as a user meets them: from the click or the key press on the
-// real main window to the viewer holding the finished report, offscreen.
+// real main window to the viewer holding the finished report, offscreen; and an action
+// entry of 4 MiB drawn into the information window, without a blank against with blanks.
+#include "ActionFiles.h"
 #include "BoxText.h"
 #include "Die.h"
 #include "ProgramFolder.h"
@@ -44,6 +46,17 @@ bool viewerHolds(const QString &start, int minimumLines)
         && viewer->txtFeld->document()->blockCount() >= minimumLines;
 }
 
+// Draws one entry from the first action button, its table filled in memory; the time
+// from the click to the entry shown.
+double drawMilliseconds(Die *die, const QString &entry)
+{
+    ActionEntries[0][1] = entry;
+    ActionEntryCounts[0] = QStringLiteral("1");
+    const double ms
+        = medianMilliseconds(3, [die] { QTest::mouseClick(die->cmdAction[0], Qt::LeftButton); });
+    return die->txtInfo->document()->characterCount() > entry.size() ? ms : -1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -69,6 +82,15 @@ int main(int argc, char *argv[])
     if (!viewerHolds(QStringLiteral("Distribution for step 100   (N=100000 samples)."), 12))
         return 1;
     std::printf("distribution report: step 100 N=100000 %.1f ms\n", distributionMs);
+
+    constexpr qsizetype EntrySize = qsizetype {4} << 20;
+    const double withoutBlankMs = drawMilliseconds(die, QString(EntrySize, QLatin1Char('x')));
+    const double withBlanksMs
+        = drawMilliseconds(die, QStringLiteral("word ").repeated(EntrySize / 5));
+    if (withoutBlankMs < 0 || withBlanksMs < 0)
+        return 1;
+    std::printf("action entry: 4 MiB without a blank %.0f ms, with blanks %.0f ms, ratio %.2f\n",
+                withoutBlankMs, withBlanksMs, withoutBlankMs / withBlanksMs);
 
     DestroyMainWindow();
     delete TextViewer();

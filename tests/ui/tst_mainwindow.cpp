@@ -1,10 +1,16 @@
-// The main window as a user meets it: start-up, captions, focus order, and a start
-// that fails.
+// The main window as a user meets it: start-up, captions, focus order, context menus
+// opened from the keyboard, how the information window wraps, and a start that fails.
+#include "StepOddsWindow.h"
 #include "TestProgram.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -18,7 +24,11 @@ class TestMainWindow : public QObject
 
 private slots:
     void init() { m_program = std::make_unique<TestProgram>(); }
-    void cleanup() { m_program.reset(); }
+    void cleanup()
+    {
+        DestroySideWindows();
+        m_program.reset();
+    }
 
     // Captions come from the step and decision numbers and the action files, and
     // nothing moves when the window grows.
@@ -59,6 +69,103 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+    }
+
+    // A context menu opened from the keyboard, by the Menu key (which the window system
+    // turns into a request from the keyboard) or Shift+F10, highlights its first entry
+    // that can be chosen, so Enter chooses it; one opened by a right click highlights none.
+    void keyboardMenusHighlightTheirFirstEntry_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("how");
+        for (const char *control : {"cmdStep(4)", "txtInfo"}) {
+            for (const char *how : {"Menu key", "Shift+F10", "right click"})
+                QTest::addRow("%s: %s", control, how)
+                    << QString::fromLatin1(control) << QString::fromLatin1(how);
+        }
+    }
+
+    void keyboardMenusHighlightTheirFirstEntry()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, how);
+        QVERIFY((m_die = m_program->startWindow()));
+        auto *widget = m_die->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        const bool fromKeyboard = how != u"right click"_s;
+        if (how == u"Shift+F10"_s) {
+            QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+        } else {
+            // A right click on a text box lands on its viewport.
+            auto *box = qobject_cast<QPlainTextEdit *>(widget);
+            QWidget *target = box && !fromKeyboard ? box->viewport() : widget;
+            const QPoint centre = target->rect().center();
+            QContextMenuEvent request(fromKeyboard ? QContextMenuEvent::Keyboard
+                                                   : QContextMenuEvent::Mouse,
+                                      centre, target->mapToGlobal(centre));
+            QApplication::sendEvent(target, &request);
+        }
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction *> entries = menu->actions();
+        const auto first = std::find_if(entries.begin(), entries.end(), [](const QAction *entry) {
+            return !entry->isSeparator() && entry->isEnabled();
+        });
+        QVERIFY(first != entries.end());
+        if (!fromKeyboard) {
+            QCOMPARE(menu->activeAction(), nullptr);
+            menu->close();
+            return;
+        }
+        QCOMPARE(menu->activeAction(), *first);
+        QSignalSpy chosen(*first, &QAction::triggered);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCOMPARE(chosen.size(), 1);
+        if (control.startsWith(u"cmdStep"_s))
+            QVERIFY(OddsWindow() && OddsWindow()->spnStep->value() == 5);
+    }
+
+    // A run of more than a thousand characters without a blank wraps anywhere: wrapping
+    // at words, every row searched the rest of the run, and an entry of a few MiB froze
+    // the window for minutes. Ordinary text keeps wrapping at words, also after such a
+    // run, and every text shows whole.
+    void longRunsWrapAnywhere_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted"); // else drawn from an action button
+        QTest::addColumn<bool>("anywhere");
+        const QString run(1000, u'x');
+        QTest::newRow("drawn: words") << u"A brawl breaks out"_s << false << false;
+        QTest::newRow("drawn: a run of 1000 among words")
+            << u"a "_s + run + u"\tb"_s << false << false;
+        QTest::newRow("drawn: a run of 1001") << run + u'y' << false << true;
+        QTest::newRow("drawn: 64 KiB glued by no-break spaces")
+            << u"x\u00a0"_s.repeated(32768) << false << true;
+        QTest::newRow("pasted: 64 KiB without a blank") << QString(65536, u'x') << true << true;
+    }
+
+    void longRunsWrapAnywhere()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(bool, anywhere);
+        m_program->write(u"Action1.txt"_s, "Long\r\n" + text.toLatin1() + "\r\n");
+        m_program->write(u"Action2.txt"_s, "Short\r\nA bard sings\r\n");
+        QVERIFY((m_die = m_program->startWindow()));
+        if (pasted) {
+            QApplication::clipboard()->setText(text);
+            SetBoxText(m_die->txtInfo, QString());
+            QTest::keyClick(m_die->txtInfo, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(m_die->cmdAction[0], Qt::LeftButton);
+        }
+        QVERIFY(BoxText(m_die->txtInfo) == text);
+        QCOMPARE(m_die->txtInfo->wordWrapMode(),
+                 anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+        QTest::mouseClick(m_die->cmdAction[1], Qt::LeftButton);
+        QCOMPARE(BoxText(m_die->txtInfo), u"A bard sings"_s);
+        QCOMPARE(m_die->txtInfo->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     // A start that fails after the main window was made shows no window at all, and one

@@ -1,16 +1,22 @@
 // The two reports as commands of the real main window: which keys start them, what
-// the viewer shows, the busy cursor, and errors reported. Their texts are tested
-// without a window, beside the reports themselves.
+// the viewer shows, the busy cursor, errors reported, and the progress dialog of a long
+// one with its estimate of the time left. Their texts are tested without a window,
+// beside the reports themselves.
 #include "BoxText.h"
+#include "LongWork.h"
 #include "RollLog.h"
 #include "ScriptedRandom.h"
 #include "TestProgram.h"
+#include "WorkProgress.h"
 #include "frmText.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTimer>
 
 using namespace MainBas;
@@ -232,6 +238,129 @@ private slots:
         m_die->show();
         QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
         QVERIFY(BoxText(m_die->txtInfo).startsWith(u"You rolled with step 12 "_s));
+    }
+
+    // The progress dialog's figures follow the user's locale, and it shows the sample
+    // count as typed, not the double it was read into (10^30 would end in ...838,656).
+    void progressDialogFigures_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("English") << QLocale(QLocale::English);
+        QTest::newRow("German, dots between thousands") << QLocale(QLocale::German);
+    }
+
+    void progressDialogFigures()
+    {
+        QFETCH(QLocale, locale);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        const QString typed = u"1000000000000000000000000000000"_s;
+        m_die->txtProbeCount->setText(u"  "_s + typed + u" "_s);
+        // Read once a thousand samples are done, so the count has a separator.
+        const QRegularExpression done(u": \\S{5,} of "_s);
+        QString label;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, m_die, [&] {
+            auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!dialog || (label.isEmpty() && !dialog->labelText().contains(done)))
+                return;
+            label = dialog->labelText();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        poll.start(20);
+        QTimer::singleShot(20000, m_die, [&label] { label = u"(timed out)"_s; });
+        runReport(false, 99);
+
+        const QString thousands = QRegularExpression::escape(locale.groupSeparator());
+        const QRegularExpression expected(
+            u"^Rolling step 100: [1-9][0-9]{0,2}(%1[0-9]{3})+ of "
+            "%2 samples\nMore than 99 h left$"_s.arg(thousands, typed));
+        QVERIFY2(label.contains(expected), qPrintable(label));
+    }
+
+    // The time left comes from the rate of the last few seconds, so a run that slows down
+    // or speeds up is soon told right; a stalled run gives no estimate.
+    void timeLeftFollowsTheRecentRate_data()
+    {
+        QTest::addColumn<QList<QPointF>>("moments"); // seconds, fraction done
+        QTest::addColumn<double>("secondsLeft"); // negative: none
+        const auto run = [](std::initializer_list<std::pair<double, double>> ratesAndSeconds) {
+            QList<QPointF> moments;
+            QPointF at(0, 0);
+            for (const auto &[rate, seconds] : ratesAndSeconds) {
+                for (int second = 0; second < seconds; ++second)
+                    moments << (at += QPointF(1, rate));
+            }
+            return moments;
+        };
+        QTest::newRow("nothing done yet") << QList<QPointF> {{0.3, 0}} << -1.0;
+        QTest::newRow("steady") << run({{0.1, 3}}) << 7.0;
+        QTest::newRow("slowed down") << run({{0.06, 10}, {0.02, 6}}) << 14.0;
+        QTest::newRow("sped up") << run({{0.01, 10}, {0.05, 6}}) << 12.0;
+        QTest::newRow("stalled") << run({{0.1, 2}, {0, 6}}) << -1.0;
+    }
+
+    void timeLeftFollowsTheRecentRate()
+    {
+        QFETCH(QList<QPointF>, moments);
+        QFETCH(double, secondsLeft);
+        TimeLeftEstimate estimate;
+        for (const QPointF &moment : moments)
+            estimate.record(moment.x(), moment.y());
+        const std::optional<double> left = estimate.secondsLeft();
+        QCOMPARE(left.has_value(), secondsLeft >= 0);
+        if (left)
+            QVERIFY2(qAbs(*left - secondsLeft) < 1e-6, qPrintable(QString::number(*left)));
+    }
+
+    void timeLeftTexts_data()
+    {
+        QTest::addColumn<double>("seconds"); // negative: no estimate
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no estimate") << -1.0 << u"Estimating the time left..."_s;
+        QTest::newRow("a moment") << 0.2 << u"About 1 s left"_s;
+        QTest::newRow("59.5 s") << 59.5 << u"About 60 s left"_s;
+        QTest::newRow("61 s") << 61.0 << u"About 2 min left"_s;
+        QTest::newRow("one second short of an hour") << 3599.0 << u"About 60 min left"_s;
+        QTest::newRow("just over an hour") << 3601.0 << u"About 2 h left"_s;
+        QTest::newRow("99 h") << 99 * 3600.0 << u"About 99 h left"_s;
+        QTest::newRow("a second more") << 99 * 3600.0 + 1 << u"More than 99 h left"_s;
+        QTest::newRow("N = 10^17") << 8.0e10 << u"More than 99 h left"_s;
+        QTest::newRow("for ever") << qInf() << u"More than 99 h left"_s;
+    }
+
+    void timeLeftTexts()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(TimeLeftText(seconds < 0 ? std::nullopt : std::optional(seconds)), text);
+    }
+
+    // A sample of a big step rolls many dice and takes longer than one of step 1: the
+    // statistics report's share done weighs each step by what it costs, so the bar and
+    // the time left move evenly instead of rushing through the small steps.
+    void statisticsShareWeighsTheDice_data()
+    {
+        QTest::addColumn<int>("steps"); // finished, of 1000 samples each
+        QTest::addColumn<int>("samples"); // rolled in all
+        QTest::addColumn<double>("lowest");
+        QTest::addColumn<double>("highest");
+        QTest::newRow("nothing rolled") << 0 << 0 << 0.0 << 0.0;
+        QTest::newRow("step 1, a single small die") << 1 << 1000 << 0.002 << 0.005;
+        QTest::newRow("steps 1 to 50") << 50 << 50000 << 0.25 << 0.4;
+        QTest::newRow("half of step 100 to go") << 99 << 99500 << 0.99 << 0.995;
+        QTest::newRow("every step") << 100 << 100000 << 1.0 << 1.0;
+    }
+
+    void statisticsShareWeighsTheDice()
+    {
+        QFETCH(int, steps);
+        QFETCH(int, samples);
+        QFETCH(double, lowest);
+        QFETCH(double, highest);
+        const double share = StatisticsShareDone(samples, steps, 1000);
+        QVERIFY2(share >= lowest && share <= highest, qPrintable(QString::number(share)));
     }
 
     // Exit during a report stops it and ends the program as it always does.

@@ -1,9 +1,12 @@
 #include "LongWork.h"
 
+#include "ProgressShare.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QWindow>
@@ -85,28 +88,35 @@ private:
     std::function<void()> m_cancel;
 };
 
-QString timeLeft(double fraction, qint64 elapsedMs)
-{
-    if (fraction <= 0)
-        return QStringLiteral("Estimating the time left...");
-    const double seconds = static_cast<double>(elapsedMs) / 1000 * (1 - fraction) / fraction;
-    if (seconds < 60)
-        return QStringLiteral("About %1 s left").arg(std::max(1.0, std::ceil(seconds)));
-    if (seconds < 3600)
-        return QStringLiteral("About %1 min left").arg(std::ceil(seconds / 60));
-    return QStringLiteral("About %1 h left").arg(std::ceil(seconds / 3600));
-}
-
-void refresh(QProgressDialog &dialog, const WorkView &view, const QElapsedTimer &clock)
+void refresh(QProgressDialog &dialog, const WorkView &view, const QElapsedTimer &clock,
+             TimeLeftEstimate &estimate)
 {
     const double fraction = std::clamp(view.fraction(), 0.0, 1.0);
-    dialog.setLabelText(view.label() + QLatin1Char('\n') + timeLeft(fraction, clock.elapsed()));
+    estimate.record(static_cast<double>(clock.elapsed()) / 1000, fraction);
+    dialog.setLabelText(view.label() + QLatin1Char('\n') + TimeLeftText(estimate.secondsLeft()));
     dialog.setValue(static_cast<int>(fraction * BarSteps));
     if (!dialog.isVisible() && clock.elapsed() >= ShowDialogAfterMs)
         dialog.show();
 }
 
 } // namespace
+
+QString TimeLeftText(std::optional<double> secondsLeft)
+{
+    constexpr double MostHoursTold = 99;
+    if (!secondsLeft)
+        return QStringLiteral("Estimating the time left...");
+    const double seconds = *secondsLeft;
+    const auto figure = [](double count) { return QLocale().toString(static_cast<int>(count)); };
+    if (seconds < 60)
+        return QStringLiteral("About %1 s left").arg(figure(std::max(1.0, std::ceil(seconds))));
+    if (seconds < 3600)
+        return QStringLiteral("About %1 min left").arg(figure(std::ceil(seconds / 60)));
+    const double hours = std::ceil(seconds / 3600);
+    if (!(hours <= MostHoursTold))
+        return QStringLiteral("More than %1 h left").arg(figure(MostHoursTold));
+    return QStringLiteral("About %1 h left").arg(figure(hours));
+}
 
 void RunLongWork(QWidget *owner, const WorkView &view, WorkThread where,
                  const std::function<void()> &work)
@@ -139,8 +149,10 @@ void RunLongWork(QWidget *owner, const WorkView &view, WorkThread where,
 
     QElapsedTimer clock;
     clock.start();
+    TimeLeftEstimate estimate;
     QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, &dialog, [&] { refresh(dialog, view, clock); });
+    QObject::connect(&ticks, &QTimer::timeout, &dialog,
+                     [&] { refresh(dialog, view, clock, estimate); });
     ticks.start(RefreshEveryMs);
     loop.exec();
     // The loop also ends when the program is told to quit; then the work stops too.

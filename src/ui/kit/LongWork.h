@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -29,5 +30,8 @@ enum class WorkThread { Background, Caller };
 // ending the program cancel the work as well.
 void RunLongWork(QWidget *owner, const WorkView &view, WorkThread where,
                  const std::function<void()> &work);
+
+// The progress dialog's line about the time left, e.g. "About 3 min left".
+QString TimeLeftText(std::optional<double> secondsLeft);
 
 } // namespace MainBas

@@ -1,5 +1,7 @@
 #include "TextBox.h"
 
+#include "BoxText.h"
+
 #include <QMimeData>
 
 namespace MainBas {
@@ -20,8 +22,11 @@ bool TextBox::canInsertFromMimeData(const QMimeData *source) const
 
 void TextBox::insertFromMimeData(const QMimeData *source)
 {
-    if (offersSomething(source))
-        QPlainTextEdit::insertFromMimeData(source);
+    if (!offersSomething(source))
+        return;
+    if (source->hasText())
+        WrapAnywhereForLongRuns(this, source->text());
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 } // namespace MainBas

@@ -1,8 +1,9 @@
 #include "ButtonArrayKeys.h"
 
+#include "ContextMenus.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 namespace MainBas {
@@ -43,16 +44,12 @@ bool ButtonArrayKeys::eventFilter(QObject *watched, QEvent *event)
     const int index = m_group->id(button);
     if (index < 0)
         return QObject::eventFilter(watched, event);
-    if (event->type() == QEvent::ContextMenu) {
-        emit contextMenu(index, static_cast<QContextMenuEvent *>(event)->globalPos());
+    if (const std::optional<ContextMenuRequest> request = ContextMenuRequestOf(button, event)) {
+        emit contextMenu(index, request->globalPosition, request->fromKeyboard);
         return true;
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            emit contextMenu(index, button->mapToGlobal(button->rect().center()));
-            return true;
-        }
         emit keyDown(index, keyCodeOf(key), shiftStateOf(key));
     }
     return QObject::eventFilter(watched, event);

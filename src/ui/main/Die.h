@@ -55,7 +55,7 @@ public:
 public slots:
     void cmdStep_Click(int Index);
     void cmdStep_KeyDown(int Index, int KeyCode, int Shift);
-    void cmdStep_ContextMenu(int Index, const QPoint &globalPosition);
+    void cmdStep_ContextMenu(int Index, const QPoint &globalPosition, bool fromKeyboard);
     void cmdStatistic_Click();
     void cmdSteps_Click();
     void cmdHelp_Click();
@@ -66,7 +66,7 @@ public slots:
     void cmdDecision_Click(int Index);
     void cmdAction_Click(int Index);
     void cmdAction_KeyDown(int Index, int KeyCode, int Shift);
-    void txtInfo_ContextMenu(const QPoint &position);
+    void txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard);
     void openRollLog();
 
 private:

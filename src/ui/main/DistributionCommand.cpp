@@ -21,21 +21,18 @@ namespace MainBas {
 
 namespace {
 
-QString grouped(double count)
-{
-    return QLocale(QLocale::English).toString(count, 'f', 0);
-}
-
-// Rolls the distribution; null when it was cancelled.
-std::optional<Distribution> rollDistribution(QWidget *owner, std::int16_t step, double samples)
+// Rolls the distribution; null when it was cancelled. The count is shown as typed: a
+// double read from it would show 10^30 as 1,000,000,000,000,000,019,884,624,838,656.
+std::optional<Distribution> rollDistribution(QWidget *owner, std::int16_t step, double samples,
+                                             const QString &typedCount)
 {
     WorkProgress progress;
     const WorkView view {
         QStringLiteral("Step result distribution"),
-        [&progress, step, samples] {
+        [&progress, step, count = typedCount.trimmed()] {
+            const QLocale locale;
             return QStringLiteral("Rolling step %1: %2 of %3 samples")
-                .arg(step)
-                .arg(grouped(static_cast<double>(progress.samplesDone())), grouped(samples));
+                .arg(locale.toString(step), locale.toString(progress.samplesDone()), count);
         },
         [&progress, samples] { return static_cast<double>(progress.samplesDone()) / samples; },
         [&progress] { progress.cancel(); },
@@ -67,7 +64,8 @@ void Die::cmdStep_KeyDown(int Index, int KeyCode, [[maybe_unused]] int Shift)
             return;
 
         const BusyCursor busy;
-        const std::optional<Distribution> distribution = rollDistribution(this, step, samples);
+        const std::optional<Distribution> distribution
+            = rollDistribution(this, step, samples, typedCount);
         // A cancelled report leaves everything as it was.
         if (!distribution)
             return;

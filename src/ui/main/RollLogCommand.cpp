@@ -2,6 +2,7 @@
 // information box's context menu, opens the Roll Log window.
 #include "Die.h"
 
+#include "ContextMenus.h"
 #include "ErrorReporter.h"
 #include "RollLogWindow.h"
 #include "SideWindows.h"
@@ -17,12 +18,12 @@ void Die::offerRollLog()
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &Die::openRollLog);
-    txtInfo->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtInfo, &QWidget::customContextMenuRequested, this, &Die::txtInfo_ContextMenu);
+    connect(new TextBoxMenuRequests(txtInfo), &TextBoxMenuRequests::requested, this,
+            &Die::txtInfo_ContextMenu);
 }
 
 // The box's usual edit entries stay, with the roll log after them.
-void Die::txtInfo_ContextMenu(const QPoint &position)
+void Die::txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard)
 {
     RunCommand([&] {
         QMenu *menu = txtInfo->createStandardContextMenu();
@@ -30,7 +31,7 @@ void Die::txtInfo_ContextMenu(const QPoint &position)
         menu->addSeparator();
         connect(menu->addAction(QStringLiteral("Roll Log...")), &QAction::triggered, this,
                 &Die::openRollLog);
-        menu->popup(txtInfo->viewport()->mapToGlobal(position));
+        PopUpContextMenu(menu, {globalPosition, fromKeyboard});
     });
 }
 

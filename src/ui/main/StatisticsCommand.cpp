@@ -15,6 +15,7 @@
 #include "frmText.h"
 
 #include <QLineEdit>
+#include <QLocale>
 
 namespace MainBas {
 
@@ -29,12 +30,13 @@ std::optional<StatisticsRun> rollStatistics(QWidget *owner, double samples)
     const WorkView view {
         Title,
         [&progress] {
+            const QLocale locale;
             return QStringLiteral("Step %1 of %2")
-                .arg(std::min(progress.stepsDone() + 1, StepCount))
-                .arg(StepCount);
+                .arg(locale.toString(std::min(progress.stepsDone() + 1, StepCount)),
+                     locale.toString(StepCount));
         },
         [&progress, samples] {
-            return static_cast<double>(progress.samplesDone()) / (samples * StepCount);
+            return StatisticsShareDone(progress.samplesDone(), progress.stepsDone(), samples);
         },
         [&progress] { progress.cancel(); },
     };

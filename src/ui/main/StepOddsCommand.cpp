@@ -2,6 +2,7 @@
 // menu (right click, the Menu key, Shift+F10) opens the Step Odds window for it.
 #include "Die.h"
 
+#include "ContextMenus.h"
 #include "ErrorReporter.h"
 #include "SideWindows.h"
 #include "StepOddsWindow.h"
@@ -22,7 +23,7 @@ void Die::offerStepOdds()
     }
 }
 
-void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition)
+void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition, bool fromKeyboard)
 {
     RunCommand([&] {
         const int step = Index + 1;
@@ -31,7 +32,7 @@ void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition)
         QAction *odds = menu->addAction(QStringLiteral("Odds for step %1...").arg(step));
         connect(odds, &QAction::triggered, this,
                 [step] { RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step); }); });
-        menu->popup(globalPosition);
+        PopUpContextMenu(menu, {globalPosition, fromKeyboard});
     });
 }
 
