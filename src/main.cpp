@@ -1,3 +1,6 @@
+#include "Die.h"
+#include "Session.h"
+#include "SideWindows.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -5,9 +8,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (!MainBas::StartProgram())
+    MainBas::Session session;
+    const std::unique_ptr<MainBas::Die> window = MainBas::StartProgram(session);
+    if (!window)
         return 1;
     const int exitCode = QApplication::exec();
-    MainBas::DestroyMainWindow();
+    // The side windows show the session's log: they go before it does.
+    MainBas::DestroySideWindows();
     return exitCode;
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace MainBas {
 
@@ -86,9 +87,18 @@ int DistributionStreams(double samples)
 DistributionRun RollDistribution(const DicePool &pool, double samples, RandomSource &source,
                                  WorkProgress &progress, unsigned threads)
 {
+    const auto pieces = static_cast<std::size_t>(DistributionStreams(samples));
+    return RollDistribution(pool, samples, source.split(pieces), progress, threads);
+}
+
+DistributionRun RollDistribution(const DicePool &pool, double samples,
+                                 std::vector<RandomSource> streams, WorkProgress &progress,
+                                 unsigned threads)
+{
     const int pieces = DistributionStreams(samples);
+    if (streams.size() != static_cast<std::size_t>(pieces))
+        throw std::invalid_argument("a distribution rolls from DistributionStreams() streams");
     const std::vector<double> counts = shares(samples, static_cast<unsigned>(pieces));
-    std::vector<RandomSource> streams = source.split(static_cast<std::size_t>(pieces));
     std::vector<Distribution> parts(static_cast<std::size_t>(pieces));
     const PiecesRun pieceRun = RunPieces(pieces, threads, [&](int piece) {
         const auto at = static_cast<std::size_t>(piece);

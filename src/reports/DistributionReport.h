@@ -61,8 +61,13 @@ inline constexpr int SplitStreams = 16;
 int DistributionStreams(double samples);
 
 // Rolls the pool as often as the sample count says (i = 1, 2, ... while i <= samples),
-// from streams split off the source on this thread, each with its fixed share of the
-// samples, on up to `threads` threads.
+// on up to `threads` threads, from DistributionStreams(samples) streams split off a source
+// beforehand, each with its fixed share of the samples.
+DistributionRun RollDistribution(const DicePool &pool, double samples,
+                                 std::vector<RandomSource> streams, WorkProgress &progress,
+                                 unsigned threads);
+
+// The same with the streams split off the source here, on the calling thread.
 DistributionRun RollDistribution(const DicePool &pool, double samples, RandomSource &source,
                                  WorkProgress &progress, unsigned threads);
 

@@ -6,12 +6,7 @@
 
 namespace MainBas {
 
-namespace {
-
-// What one sample of a step costs, in die rolls: each die of n faces is rolled n / (n - 1)
-// times on average, as it explodes once in n rolls; the rest of the sample's work costs
-// about as much as three more rolls, as measured on the statistics report.
-double sampleCost(const DicePool &pool)
+double SampleCost(const DicePool &pool)
 {
     double rolls = 3;
     for (const PoolDie &die : pool.dice()) {
@@ -21,7 +16,13 @@ double sampleCost(const DicePool &pool)
     return rolls;
 }
 
-} // namespace
+double StatisticsSampleCost(const StepTable &table)
+{
+    double cost = 0;
+    for (int step = 1; step <= StepCount; ++step)
+        cost += SampleCost(table.pool(step));
+    return cost;
+}
 
 double StatisticsShareDone(const StepTable &table, std::int64_t samplesDone, int stepsDone,
                            double samples)
@@ -33,7 +34,7 @@ double StatisticsShareDone(const StepTable &table, std::int64_t samplesDone, int
     double done = 0;
     double all = 0;
     for (int step = 1; step <= StepCount; ++step) {
-        const double cost = sampleCost(table.pool(step));
+        const double cost = SampleCost(table.pool(step));
         all += cost;
         if (step <= finished)
             done += cost;

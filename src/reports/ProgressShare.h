@@ -45,6 +45,14 @@ private:
     std::deque<Moment> m_moments {{0, 0}}; // the work starts with nothing done
 };
 
+// What one sample of a pool costs, in die rolls: each die of n faces is rolled n / (n - 1)
+// times on average, as it explodes once in n rolls; the rest of the sample's work costs
+// about as much as three more rolls, as measured on the statistics report.
+double SampleCost(const DicePool &pool);
+
+// What one sample of every step of the table costs, in die rolls.
+double StatisticsSampleCost(const StepTable &table);
+
 // How much of the statistics report's work is done, from 0 to 1, after samplesDone
 // samples in all, stepsDone steps of them finished. A sample of step 100 rolls fourteen
 // dice and costs four times one of step 1, so each step weighs what it costs: the share

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace MainBas {
 
@@ -45,7 +46,15 @@ StepStatistics RollStepStatistics(const DicePool &pool, double samples, RandomSo
 StatisticsRun RollStatistics(double samples, const StepTable &table, RandomSource &source,
                              WorkProgress &progress, unsigned threads)
 {
-    std::vector<RandomSource> streams = source.split(StepCount);
+    return RollStatistics(samples, table, source.split(StepCount), progress, threads);
+}
+
+StatisticsRun RollStatistics(double samples, const StepTable &table,
+                             std::vector<RandomSource> streams, WorkProgress &progress,
+                             unsigned threads)
+{
+    if (streams.size() != StepCount)
+        throw std::invalid_argument("the statistics roll every step from a stream of its own");
     std::vector<StepStatistics> results(StepCount);
     const PiecesRun pieces = RunPieces(StepCount, threads, [&](int piece) {
         const auto at = static_cast<std::size_t>(piece);

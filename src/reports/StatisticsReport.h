@@ -42,8 +42,13 @@ struct StatisticsRun
 };
 
 // Rolls steps 1 to 100 of the table on up to `threads` threads, a step at a time each,
-// every step from a stream of its own split off the source on this thread, so nothing
-// is shared while rolling and the figures do not depend on the number of threads.
+// step k from streams[k - 1] of StepCount streams split off a source beforehand, so
+// nothing is shared while rolling and the figures do not depend on the number of threads.
+StatisticsRun RollStatistics(double samples, const StepTable &table,
+                             std::vector<RandomSource> streams, WorkProgress &progress,
+                             unsigned threads);
+
+// The same with the streams split off the source here, on the calling thread.
 StatisticsRun RollStatistics(double samples, const StepTable &table, RandomSource &source,
                              WorkProgress &progress, unsigned threads);
 
