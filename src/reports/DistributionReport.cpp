@@ -1,5 +1,6 @@
 #include "DistributionReport.h"
 
+#include "PoolRolling.h"
 #include "StepDescriptions.h"
 #include "TextForms.h"
 #include "WorkProgress.h"
@@ -105,8 +106,9 @@ DistributionRun RollDistribution(const DicePool &pool, double samples,
         // Copies of its own: threads writing next to each other would share cache lines.
         RandomSource stream = streams[at];
         Distribution part;
-        ForEachSample(counts[at], &progress,
-                      [&] { part.add(RollPoolSummary(pool, stream).total); });
+        RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+            ForEachSample(counts[at], &progress, [&] { part.add(rollOnce().total); });
+        });
         parts[at] = std::move(part);
     });
     DistributionRun run;

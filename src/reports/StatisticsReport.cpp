@@ -1,5 +1,6 @@
 #include "StatisticsReport.h"
 
+#include "PoolRolling.h"
 #include "TextForms.h"
 #include "WorkProgress.h"
 #include "WorkerThreads.h"
@@ -36,9 +37,11 @@ StepStatistics RollStepStatistics(const DicePool &pool, double samples, RandomSo
                                   WorkProgress *progress)
 {
     StepStatistics statistics;
-    ForEachSample(samples, progress, [&] {
-        const RollSummary rolled = RollPoolSummary(pool, stream);
-        statistics.add(rolled.total, rolled.singleRolls, rolled.fumble);
+    RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+        ForEachSample(samples, progress, [&] {
+            const RollSummary rolled = rollOnce();
+            statistics.add(rolled.total, rolled.singleRolls, rolled.fumble);
+        });
     });
     return statistics;
 }
