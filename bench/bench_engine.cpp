@@ -2,8 +2,7 @@
 // of the generator's draws, in one run, so the ratio holds whatever the machine.
 #include "Dice.h"
 #include "StatisticsReport.h"
-#include "StepPools.h"
-#include "StepRoller.h"
+#include "StepTable.h"
 #include "WorkProgress.h"
 #include "WorkerThreads.h"
 
@@ -58,12 +57,15 @@ std::pair<double, double> mediansInTurn(int repeats, const std::function<void()>
 
 volatile std::int64_t sink; // keeps the optimiser from dropping the work
 
-// The statistics report's own rolling: every step, N samples each.
+RandomSource source;
+
+// The statistics report's own rolling on one stream: every step, N samples each.
 std::int64_t statisticsWorkload(int samples)
 {
     std::int64_t checksum = 0;
-    for (std::int16_t step = 1; step <= StepCount; ++step) {
-        const StepStatistics s = RollStepStatistics(step, samples);
+    for (int step = 1; step <= StepCount; ++step) {
+        const StepStatistics s
+            = RollStepStatistics(FirstEditionTable().pool(step), samples, source);
         checksum += s.sumOfTotals + s.sumOfRolls + s.fumbles + s.lowest + s.highest;
     }
     return checksum;
@@ -73,7 +75,7 @@ double rawDraws(std::int64_t count)
 {
     double sum = 0;
     for (std::int64_t i = 0; i < count; ++i)
-        sum += Random().next();
+        sum += source.next();
     return sum;
 }
 
@@ -81,8 +83,8 @@ double rawDraws(std::int64_t count)
 std::int64_t dieRollsOf(int samples)
 {
     std::int64_t rolls = 0;
-    for (std::int16_t step = 1; step <= StepCount; ++step)
-        rolls += RollStepStatistics(step, samples).sumOfRolls;
+    for (int step = 1; step <= StepCount; ++step)
+        rolls += RollStepStatistics(FirstEditionTable().pool(step), samples, source).sumOfRolls;
     return rolls;
 }
 
@@ -90,14 +92,14 @@ std::int64_t dieRollsOf(int samples)
 
 int main()
 {
-    Random().seed(12345);
+    source.seed(12345);
 
     const int dieCalls = 10'000'000;
     const double dieMs = medianOf(5, [&] {
         std::int64_t sum = 0;
         for (int i = 0; i < dieCalls; ++i) {
             RollCount = 0;
-            sum += RollDie(6);
+            sum += RollDie(source, 6);
         }
         sink = sum;
     });
@@ -119,7 +121,9 @@ int main()
     // The report's own rolling on every core against one core, timed in turn.
     const auto rollOn = [samples](unsigned threads) {
         WorkProgress progress;
-        sink = RollStatistics(samples, progress, threads).steps.back().sumOfTotals;
+        sink = RollStatistics(samples, FirstEditionTable(), source, progress, threads)
+                   .steps.back()
+                   .sumOfTotals;
     };
     const auto [allCoresMs, oneCoreMs] = mediansInTurn(
         5, [&] { rollOn(WorkerThreads()); }, [&] { rollOn(1); });

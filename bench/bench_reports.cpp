@@ -5,6 +5,8 @@
 #include "BoxText.h"
 #include "Die.h"
 #include "ProgramFolder.h"
+#include "Session.h"
+#include "SideWindows.h"
 #include "Startup.h"
 #include "frmText.h"
 
@@ -38,23 +40,28 @@ double medianMilliseconds(int repeats, const std::function<void()> &work)
     return times[times.size() / 2];
 }
 
-// The report must really be there, or the time means nothing.
-bool viewerHolds(const QString &start, int minimumLines)
+// The report must really be there, or the time means nothing; a long one finishes on a
+// thread of its own.
+void waitUntilViewerHolds(const QString &start, int minimumLines)
 {
-    const frmText *viewer = TextViewer();
-    return viewer && BoxText(viewer->txtFeld).startsWith(start)
-        && viewer->txtFeld->document()->blockCount() >= minimumLines;
+    const auto holds = [&] {
+        const frmText *viewer = TextViewer();
+        return viewer && BoxText(viewer->txtFeld).startsWith(start)
+            && viewer->txtFeld->document()->blockCount() >= minimumLines;
+    };
+    while (!holds())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
 }
 
 // Draws one entry from the first action button, its table filled in memory; the time
 // from the click to the entry shown.
-double drawMilliseconds(Die *die, const QString &entry)
+double drawMilliseconds(QWidget *button, const QPlainTextEdit *info, const QString &entry)
 {
     ActionEntries[0][1] = entry;
     ActionEntryCounts[0] = QStringLiteral("1");
     const double ms
-        = medianMilliseconds(3, [die] { QTest::mouseClick(die->cmdAction[0], Qt::LeftButton); });
-    return die->txtInfo->document()->characterCount() > entry.size() ? ms : -1;
+        = medianMilliseconds(3, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    return info->document()->characterCount() > entry.size() ? ms : -1;
 }
 
 QtMessageHandler defaultMessages = nullptr;
@@ -76,34 +83,44 @@ int main(int argc, char *argv[])
     defaultMessages = qInstallMessageHandler(withoutRaiseNotes);
     QApplication app(argc, argv);
     SetProgramFolder(QStringLiteral(TESSARION_DATA_DIR));
-    if (!StartProgram())
+    Session session;
+    const std::unique_ptr<Die> die = StartProgram(session);
+    if (!die)
         return 1;
-    Die *die = MainWindow();
+    const auto control
+        = [&die](const char *name) { return die->findChild<QWidget *>(QLatin1String(name)); };
+    auto *samples = static_cast<QLineEdit *>(control("txtProbeCount"));
 
-    die->txtProbeCount->setText(QStringLiteral("1000"));
-    const double statisticsMs
-        = medianMilliseconds(7, [die] { QTest::mouseClick(die->cmdStatistic, Qt::LeftButton); });
-    if (!viewerHolds(QStringLiteral("Step Statistics / Number of Samples N =1000"), 102))
-        return 1;
+    samples->setText(QStringLiteral("1000"));
+    const QString statistics = QStringLiteral("Step Statistics / Number of Samples N =1000");
+    const double statisticsMs = medianMilliseconds(7, [&] {
+        delete TextViewer();
+        QTest::mouseClick(control("cmdStatistic"), Qt::LeftButton);
+        waitUntilViewerHolds(statistics, 102);
+    });
     std::printf("statistics report: N=1000 %.1f ms\n", statisticsMs);
 
-    die->txtProbeCount->setText(QStringLiteral("100000"));
-    const double distributionMs
-        = medianMilliseconds(5, [die] { QTest::keyClick(die->cmdStep[99], Qt::Key_F7); });
-    if (!viewerHolds(QStringLiteral("Distribution for step 100   (N=100000 samples)."), 12))
-        return 1;
+    samples->setText(QStringLiteral("100000"));
+    const QString distribution = QStringLiteral("Distribution for step 100   (N=100000 samples).");
+    const double distributionMs = medianMilliseconds(5, [&] {
+        delete TextViewer();
+        QTest::keyClick(control("cmdStep(99)"), Qt::Key_F7);
+        waitUntilViewerHolds(distribution, 12);
+    });
     std::printf("distribution report: step 100 N=100000 %.1f ms\n", distributionMs);
 
     constexpr qsizetype EntrySize = qsizetype {4} << 20;
-    const double withoutBlankMs = drawMilliseconds(die, QString(EntrySize, QLatin1Char('x')));
+    QWidget *firstAction = control("cmdAction(0)");
+    auto *info = static_cast<QPlainTextEdit *>(control("txtInfo"));
+    const double withoutBlankMs
+        = drawMilliseconds(firstAction, info, QString(EntrySize, QLatin1Char('x')));
     const double withBlanksMs
-        = drawMilliseconds(die, QStringLiteral("word ").repeated(EntrySize / 5));
+        = drawMilliseconds(firstAction, info, QStringLiteral("word ").repeated(EntrySize / 5));
     if (withoutBlankMs < 0 || withBlanksMs < 0)
         return 1;
     std::printf("action entry: 4 MiB without a blank %.0f ms, with blanks %.0f ms, ratio %.2f\n",
                 withoutBlankMs, withBlanksMs, withoutBlankMs / withBlanksMs);
 
-    DestroyMainWindow();
-    delete TextViewer();
+    DestroySideWindows();
     return 0;
 }

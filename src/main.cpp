@@ -1,4 +1,8 @@
+#include "Die.h"
+#include "Session.h"
+#include "SideWindows.h"
 #include "Startup.h"
+#include "WindowLook.h"
 
 #include <QApplication>
 
@@ -8,12 +12,15 @@ int main(int argc, char *argv[])
     // the desktop file name ties the running window to its menu entry.
     QCoreApplication::setOrganizationName(QStringLiteral("Tessarion"));
     QCoreApplication::setApplicationName(QStringLiteral("tessarion"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(MainBas::ProgramVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessarion.Tessarion"));
     QApplication app(argc, argv);
-    if (!MainBas::StartProgram())
+    MainBas::Session session;
+    const std::unique_ptr<MainBas::Die> window = MainBas::StartProgram(session);
+    if (!window)
         return 1;
     const int exitCode = QApplication::exec();
-    MainBas::DestroyMainWindow();
+    // The side windows show the session's log: they go before it does.
+    MainBas::DestroySideWindows();
     return exitCode;
 }

@@ -20,9 +20,10 @@ constexpr std::int16_t FaceFor(double u, std::int16_t size)
     return static_cast<std::int16_t>(face > size ? size : face);
 }
 
-inline std::int16_t DrawFace(std::int16_t size)
+// A face drawn without a die: no explosion, nothing counted (decisions, action draws).
+inline std::int16_t DrawFace(RandomSource &source, std::int16_t size)
 {
-    return FaceFor(Random().next(), size);
+    return FaceFor(source.next(), size);
 }
 
 // The face never falls as u grows, so the draws that show an n-sided die's highest face
@@ -62,7 +63,7 @@ inline std::uint64_t EdgeOfDie(std::int16_t size)
                                     : HighestFaceEdge(size);
 }
 
-// A draw is a generator word, compared before it becomes u, or u from a scripted source.
+// A draw is a generator word, compared before it becomes u, or u from a script.
 inline bool ShowsHighestFace(std::uint64_t word, std::uint64_t edge)
 {
     return word >= edge;
@@ -83,29 +84,36 @@ inline double UnitOf(double u)
     return u;
 }
 
-// One exploding die: a die showing its highest face is rolled again and the rolls
-// are added. Each single roll is counted in count before it is drawn. Written once
-// for any source of draws, so the fast path and the scripted one cannot drift apart.
-template<typename Draw>
+// Keeps no single rolls: what the reports' rolling passes as the record.
+struct NoRecord
+{
+    void operator()(std::int16_t /*face*/) const { }
+};
+
+// One exploding die: a die showing its highest face is rolled again and the rolls are
+// added. Each single roll is counted in count before it is drawn and handed to record
+// once drawn. Written once for any kind of draws, so the generator's words and a
+// script's values cannot drift apart.
+template<typename Draws, typename Record>
 inline std::int16_t RollExplodingDie(std::int16_t size, std::uint64_t edge, std::int16_t &count,
-                                     Draw &&draw)
+                                     Draws &draws, Record &&record)
 {
     std::int16_t total = 0;
     for (;;) {
         count = Add16(count, 1);
-        const auto drawn = draw();
-        if (!ShowsHighestFace(drawn, edge))
-            return Add16(total, FaceFor(UnitOf(drawn), size));
+        const auto drawn = draws.next();
+        if (!ShowsHighestFace(drawn, edge)) {
+            const std::int16_t face = FaceFor(UnitOf(drawn), size);
+            record(face);
+            return Add16(total, face);
+        }
+        record(size);
         total = Add16(total, size);
     }
 }
 
-// Rolls one exploding die from the program's random source, counted in RollCount.
-inline std::int16_t RollDie(std::int16_t size)
-{
-    if (size < 2) [[unlikely]]
-        throw RuntimeError(InvalidArgument, {}, "A die needs at least two faces.");
-    return RollExplodingDie(size, EdgeOfDie(size), RollCount, [] { return Random().next(); });
-}
+// Rolls one exploding die from the source, its single rolls counted in count: a free
+// die counts on top of the last step roll's RollCount.
+std::int16_t RollDie(RandomSource &source, std::int16_t size, std::int16_t &count = RollCount);
 
 } // namespace MainBas

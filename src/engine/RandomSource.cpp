@@ -1,6 +1,7 @@
 #include "RandomSource.h"
 
 #include <chrono>
+#include <utility>
 
 namespace MainBas {
 
@@ -40,6 +41,12 @@ RandomSource::RandomSource()
     seed(0);
 }
 
+RandomSource::RandomSource(std::shared_ptr<DrawScript> script)
+    : m_script(std::move(script))
+{
+    seed(0);
+}
+
 void RandomSource::seed(std::uint64_t value)
 {
     // splitmix64 spreads any seed, 0 included, over a state that is never all zero.
@@ -53,18 +60,19 @@ void RandomSource::seedFromTimer()
     seed(static_cast<std::uint64_t>(ticks));
 }
 
-std::vector<Xoshiro256> RandomSource::splitStreams(std::size_t count)
+std::vector<RandomSource> RandomSource::split(std::size_t count)
 {
-    std::vector<Xoshiro256> streams;
-    streams.reserve(count);
+    std::vector<RandomSource> streams(count);
     for (std::size_t k = 0; k < count; ++k) {
-        m_generator.jump();
-        streams.push_back(m_generator);
+        if (m_script) {
+            streams[k].m_script = m_script->stream(k);
+        } else {
+            m_generator.jump();
+            streams[k].m_generator = m_generator;
+        }
     }
     m_generator.jump();
     return streams;
 }
-
-RandomSource TheRandomSource;
 
 } // namespace MainBas

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <vector>
 
 namespace MainBas {
@@ -40,47 +40,47 @@ struct Xoshiro256
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 };
 
-// The program's one uniform random source, yielding values u with 0 <= u < 1.
-// Tests may put a scripted sequence in its place.
+// Draws written down in advance rather than generated: values u in [0, 1) in a fixed
+// order, and the streams split off it, each with draws of its own.
+class DrawScript
+{
+public:
+    virtual ~DrawScript() = default;
+    virtual double next() = 0;
+    virtual std::shared_ptr<DrawScript> stream(std::size_t index) = 0;
+};
+
+// A uniform random source yielding values u with 0 <= u < 1: the generator, or a script
+// of draws in its place. Work on other threads rolls from streams split off it, each a
+// source of its own.
 class RandomSource
 {
 public:
     RandomSource();
+    explicit RandomSource(std::shared_ptr<DrawScript> script);
 
     void seed(std::uint64_t value);
     void seedFromTimer();
 
-    double next()
+    double next() { return m_script ? m_script->next() : m_generator.nextUnit(); }
+
+    // Streams of their own for `count` pieces of work: stream k of a generator starts
+    // k + 1 jumps of 2^128 draws ahead, and the source itself moves past all of them, so
+    // no two streams, and no later draw of the source, ever share a draw.
+    std::vector<RandomSource> split(std::size_t count);
+
+    // Hands the rolling the draws in their own form: the generator's whole words, which
+    // a hot loop can compare before turning them into u, or the script's values.
+    template<typename Use> decltype(auto) withDraws(Use &&use)
     {
-        if (m_override) [[unlikely]]
-            return m_override();
-        return m_generator.nextUnit();
+        if (m_script) [[unlikely]]
+            return use(*m_script);
+        return use(m_generator);
     }
-
-    // Replaces the generator by a scripted sequence (tests); an empty function restores it.
-    void setOverride(std::function<double()> source) { m_override = std::move(source); }
-    bool isScripted() const { return static_cast<bool>(m_override); }
-
-    // For hot loops that draw from a local copy and hand the state back afterwards.
-    Xoshiro256 generator() const { return m_generator; }
-    void setGenerator(const Xoshiro256 &generator) { m_generator = generator; }
-
-    // Splits off streams of their own for work on other threads: stream k starts k + 1
-    // jumps of 2^128 draws ahead, and the source itself moves past all of them, so no two
-    // streams, and no later draw of the source, ever share a draw.
-    std::vector<Xoshiro256> splitStreams(std::size_t count);
 
 private:
     Xoshiro256 m_generator;
-    std::function<double()> m_override;
+    std::shared_ptr<DrawScript> m_script;
 };
-
-// The program-wide source shared by the dice, the decisions and the action draws.
-extern RandomSource TheRandomSource;
-
-inline RandomSource &Random()
-{
-    return TheRandomSource;
-}
 
 } // namespace MainBas

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StepPools.h"
+#include "StepTable.h"
 
 #include <QString>
 

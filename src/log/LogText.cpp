@@ -1,6 +1,6 @@
 #include "LogText.h"
 
-#include "StepPools.h"
+#include "StepTable.h"
 
 #include <QDateTime>
 
@@ -28,7 +28,8 @@ QString samplesText(double samples, const QLocale &locale)
 QString whatOf(const StepRolled &roll, const QLocale &locale)
 {
     return QStringLiteral("Step %1 (%2)")
-        .arg(locale.toString(roll.step), QString::fromStdString(PoolText(roll.step)));
+        .arg(locale.toString(roll.step),
+             QString::fromStdString(FirstEditionTable().text(roll.step)));
 }
 
 QString whatOf(const FreeDieAdded &die, const QLocale &locale)

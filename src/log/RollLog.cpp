@@ -17,10 +17,4 @@ void RollLog::clear()
     emit cleared();
 }
 
-RollLog &SessionLog()
-{
-    static RollLog log;
-    return log;
-}
-
 } // namespace MainBas::Log

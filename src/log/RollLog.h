@@ -35,7 +35,4 @@ private:
     Summary m_summary;
 };
 
-// The program's log, which the main window's commands fill.
-RollLog &SessionLog();
-
 } // namespace MainBas::Log

@@ -1,6 +1,6 @@
 #include "OddsText.h"
 
-#include "StepPools.h"
+#include "StepTable.h"
 #include "SuccessChances.h"
 
 #include <array>
@@ -113,7 +113,7 @@ std::string ChanceText(Chance chance, const NumberStyle &style)
 
 std::string DiceText(int step, KarmaDie karma)
 {
-    const std::string pool = PoolText(step);
+    const std::string pool = FirstEditionTable().text(step);
     return karma == KarmaDie::None ? pool : pool + ", karma " + KarmaDieText(karma);
 }
 

@@ -2,7 +2,7 @@
 
 #include "FumbleOdds.h"
 #include "RolledDice.h"
-#include "StepPools.h"
+#include "StepTable.h"
 #include "SuccessChances.h"
 
 #include <cmath>

@@ -1,13 +1,14 @@
 #include "DistributionReport.h"
 
+#include "PoolRolling.h"
 #include "StepDescriptions.h"
-#include "StepRoller.h"
 #include "TextForms.h"
 #include "WorkProgress.h"
 #include "WorkerThreads.h"
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace MainBas {
 
@@ -55,35 +56,6 @@ std::vector<double> shares(double samples, unsigned threads)
     return shares;
 }
 
-DistributionRun rollOnStreams(std::int16_t step, double samples, WorkProgress &progress,
-                              unsigned threads)
-{
-    const unsigned pieces = samples > SplitAbove ? threads : 1;
-    const std::vector<double> counts = shares(samples, pieces);
-    std::vector<Xoshiro256> streams = Random().splitStreams(pieces);
-    std::vector<Distribution> parts(pieces);
-    FirstFailure failure(static_cast<int>(pieces));
-    RunOnThreads(pieces, [&](unsigned piece) {
-        // Copies of its own: threads writing next to each other would share cache lines.
-        Xoshiro256 stream = streams[piece];
-        Distribution part;
-        try {
-            ForEachSample(counts[piece], &progress,
-                          [&] { part.add(RollStepWith(step, stream).total); });
-            parts[piece] = std::move(part);
-        } catch (const WorkCancelled &) {
-        } catch (...) {
-            failure.record(static_cast<int>(piece), std::current_exception());
-        }
-    });
-    DistributionRun run;
-    run.cancelled = progress.isCancelled();
-    run.error = failure.error();
-    for (const Distribution &part : parts)
-        run.distribution.merge(part);
-    return run;
-}
-
 } // namespace
 
 void TotalTally::merge(const TotalTally &other)
@@ -108,24 +80,42 @@ void Distribution::merge(const Distribution &other)
     highest = std::max(highest, other.highest);
 }
 
-Distribution RollDistribution(std::int16_t step, double samples, WorkProgress *progress)
+int DistributionStreams(double samples)
 {
-    Distribution result;
-    ForEachSample(samples, progress, [&] { result.add(RollStep(step)); });
-    return result;
+    return samples > SplitAbove ? SplitStreams : 1;
 }
 
-DistributionRun RollDistribution(std::int16_t step, double samples, WorkProgress &progress,
+DistributionRun RollDistribution(const DicePool &pool, double samples, RandomSource &source,
+                                 WorkProgress &progress, unsigned threads)
+{
+    const auto pieces = static_cast<std::size_t>(DistributionStreams(samples));
+    return RollDistribution(pool, samples, source.split(pieces), progress, threads);
+}
+
+DistributionRun RollDistribution(const DicePool &pool, double samples,
+                                 std::vector<RandomSource> streams, WorkProgress &progress,
                                  unsigned threads)
 {
-    if (!Random().isScripted())
-        return rollOnStreams(step, samples, progress, threads);
+    const int pieces = DistributionStreams(samples);
+    if (streams.size() != static_cast<std::size_t>(pieces))
+        throw std::invalid_argument("a distribution rolls from DistributionStreams() streams");
+    const std::vector<double> counts = shares(samples, static_cast<unsigned>(pieces));
+    std::vector<Distribution> parts(static_cast<std::size_t>(pieces));
+    const PiecesRun pieceRun = RunPieces(pieces, threads, [&](int piece) {
+        const auto at = static_cast<std::size_t>(piece);
+        // Copies of its own: threads writing next to each other would share cache lines.
+        RandomSource stream = streams[at];
+        Distribution part;
+        RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+            ForEachSample(counts[at], &progress, [&] { part.add(rollOnce().total); });
+        });
+        parts[at] = std::move(part);
+    });
     DistributionRun run;
-    try {
-        run.distribution = RollDistribution(step, samples, &progress);
-    } catch (...) {
-        run.error = std::current_exception();
-    }
+    run.cancelled = progress.isCancelled();
+    run.error = pieceRun.error;
+    for (const Distribution &part : parts)
+        run.distribution.merge(part);
     return run;
 }
 

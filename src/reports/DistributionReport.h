@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PoolRoll.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -42,10 +44,6 @@ struct Distribution
     void merge(const Distribution &other);
 };
 
-// Rolls the step from the program's source as often as the sample count says
-// (i = 1, 2, ... while i <= samples).
-Distribution RollDistribution(std::int16_t step, double samples, WorkProgress *progress = nullptr);
-
 // What one run of the report left: the distribution, or the failure, or the news that it
 // was cancelled.
 struct DistributionRun
@@ -55,12 +53,23 @@ struct DistributionRun
     bool cancelled = false;
 };
 
-// Rolls the step: from a scripted source in order on this thread, as the report always
-// did; otherwise from streams of their own split from the program's source, one for up
-// to SplitAbove samples, else one for each of `threads` threads, which share the samples.
+// The number of streams the samples are rolled from: one up to SplitAbove samples, else
+// SplitStreams, whatever the number of cores, so that the same source gives the same
+// report on any machine.
 inline constexpr double SplitAbove = 100000;
-DistributionRun RollDistribution(std::int16_t step, double samples, WorkProgress &progress,
+inline constexpr int SplitStreams = 16;
+int DistributionStreams(double samples);
+
+// Rolls the pool as often as the sample count says (i = 1, 2, ... while i <= samples),
+// on up to `threads` threads, from DistributionStreams(samples) streams split off a source
+// beforehand, each with its fixed share of the samples.
+DistributionRun RollDistribution(const DicePool &pool, double samples,
+                                 std::vector<RandomSource> streams, WorkProgress &progress,
                                  unsigned threads);
+
+// The same with the streams split off the source here, on the calling thread.
+DistributionRun RollDistribution(const DicePool &pool, double samples, RandomSource &source,
+                                 WorkProgress &progress, unsigned threads);
 
 // The whole report: the heading with the count as typed, the sum, range and mean, and
 // one line per total from the lowest to the highest.

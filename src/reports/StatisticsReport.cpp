@@ -1,6 +1,6 @@
 #include "StatisticsReport.h"
 
-#include "StepRoller.h"
+#include "PoolRolling.h"
 #include "TextForms.h"
 #include "WorkProgress.h"
 #include "WorkerThreads.h"
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace MainBas {
 
@@ -18,64 +19,6 @@ namespace {
 std::int64_t floorMean(std::int64_t sum, double samples)
 {
     return static_cast<std::int64_t>(std::floor(static_cast<double>(sum) / samples));
-}
-
-StatisticsRun rollInOrder(double samples, WorkProgress &progress)
-{
-    StatisticsRun run;
-    try {
-        for (std::int16_t step = 1; step <= StepCount; ++step) {
-            run.steps.push_back(RollStepStatistics(step, samples, &progress));
-            progress.finishStep();
-        }
-    } catch (const WorkCancelled &) {
-        run.cancelled = true;
-    } catch (...) {
-        run.error = std::current_exception();
-    }
-    return run;
-}
-
-// Works on copies of its own: threads writing next to each other would share cache lines.
-StepStatistics rollStepOn(int step, double samples, Xoshiro256 stream, WorkProgress &progress,
-                          StreamRoller roll)
-{
-    StepStatistics statistics;
-    const auto s = static_cast<std::int16_t>(step);
-    ForEachSample(samples, &progress, [&] {
-        const StepRoll rolled = roll(s, stream);
-        statistics.add(rolled.total, rolled.rolls, rolled.fumble);
-    });
-    return statistics;
-}
-
-StatisticsRun rollOnStreams(double samples, WorkProgress &progress, unsigned threads,
-                            StreamRoller roll)
-{
-    std::vector<Xoshiro256> streams = Random().splitStreams(StepCount);
-    std::vector<StepStatistics> results(StepCount);
-    std::atomic<int> nextStep {1};
-    FirstFailure failure(StepCount + 1);
-    RunOnThreads(threads, [&](unsigned /*worker*/) {
-        // Steps are taken in order, so every step before a failed one is rolled whole.
-        for (int step = nextStep++; step <= StepCount && step < failure.first();
-             step = nextStep++) {
-            try {
-                results[step - 1] = rollStepOn(step, samples, streams[step - 1], progress, roll);
-                progress.finishStep();
-            } catch (const WorkCancelled &) {
-                return;
-            } catch (...) {
-                failure.record(step, std::current_exception());
-            }
-        }
-    });
-    StatisticsRun run;
-    run.cancelled = progress.isCancelled();
-    run.error = failure.error();
-    results.resize(static_cast<std::size_t>(failure.first() - 1));
-    run.steps = std::move(results);
-    return run;
 }
 
 } // namespace
@@ -90,22 +33,46 @@ void StepStatistics::add(std::int16_t total, std::int16_t rolls, bool fumble)
     highest = std::max(highest, total);
 }
 
-StepStatistics RollStepStatistics(std::int16_t step, double samples, WorkProgress *progress)
+StepStatistics RollStepStatistics(const DicePool &pool, double samples, RandomSource &stream,
+                                  WorkProgress *progress)
 {
     StepStatistics statistics;
-    ForEachSample(samples, progress, [&] {
-        const std::int16_t total = RollStep(step);
-        statistics.add(total, RollCount, FumbleFlag != 0);
+    RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+        ForEachSample(samples, progress, [&] {
+            const RollSummary rolled = rollOnce();
+            statistics.add(rolled.total, rolled.singleRolls, rolled.fumble);
+        });
     });
     return statistics;
 }
 
-StatisticsRun RollStatistics(double samples, WorkProgress &progress, unsigned threads,
-                             StreamRoller roll)
+StatisticsRun RollStatistics(double samples, const StepTable &table, RandomSource &source,
+                             WorkProgress &progress, unsigned threads)
 {
-    if (Random().isScripted())
-        return rollInOrder(samples, progress);
-    return rollOnStreams(samples, progress, threads, roll);
+    return RollStatistics(samples, table, source.split(StepCount), progress, threads);
+}
+
+StatisticsRun RollStatistics(double samples, const StepTable &table,
+                             std::vector<RandomSource> streams, WorkProgress &progress,
+                             unsigned threads)
+{
+    if (streams.size() != StepCount)
+        throw std::invalid_argument("the statistics roll every step from a stream of its own");
+    std::vector<StepStatistics> results(StepCount);
+    const PiecesRun pieces = RunPieces(StepCount, threads, [&](int piece) {
+        const auto at = static_cast<std::size_t>(piece);
+        // Works on a copy of its stream: threads writing next to each other would share
+        // cache lines.
+        RandomSource stream = streams[at];
+        results[at] = RollStepStatistics(table.pool(piece + 1), samples, stream, &progress);
+        progress.finishStep();
+    });
+    StatisticsRun run;
+    run.cancelled = progress.isCancelled();
+    run.error = pieces.error;
+    results.resize(static_cast<std::size_t>(pieces.firstFailed));
+    run.steps = std::move(results);
+    return run;
 }
 
 QString StatisticsHeading(double samples)

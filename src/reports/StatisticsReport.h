@@ -1,6 +1,7 @@
 #pragma once
 
-#include "StepRoller.h"
+#include "PoolRoll.h"
+#include "StepTable.h"
 
 #include <QString>
 
@@ -26,9 +27,9 @@ struct StepStatistics
     void add(std::int16_t total, std::int16_t rolls, bool fumble);
 };
 
-// Rolls the step from the program's source as often as the sample count says
-// (j = 1, 2, ... while j <= samples).
-StepStatistics RollStepStatistics(std::int16_t step, double samples,
+// Rolls the pool from the stream as often as the sample count says (j = 1, 2, ... while
+// j <= samples).
+StepStatistics RollStepStatistics(const DicePool &pool, double samples, RandomSource &stream,
                                   WorkProgress *progress = nullptr);
 
 // What one run of the report left: the figures of steps 1, 2, ... up to the first that
@@ -40,14 +41,16 @@ struct StatisticsRun
     bool cancelled = false;
 };
 
-// How a thread rolls a step from its own stream; RollStepWith but in tests.
-using StreamRoller = StepRoll (*)(std::int16_t step, Xoshiro256 &stream);
+// Rolls steps 1 to 100 of the table on up to `threads` threads, a step at a time each,
+// step k from streams[k - 1] of StepCount streams split off a source beforehand, so
+// nothing is shared while rolling and the figures do not depend on the number of threads.
+StatisticsRun RollStatistics(double samples, const StepTable &table,
+                             std::vector<RandomSource> streams, WorkProgress &progress,
+                             unsigned threads);
 
-// Rolls steps 1 to 100. From a scripted source, in order on this thread, as the report
-// always did; otherwise on `threads` threads, a step at a time each, every step from a
-// stream of its own split from the program's source, so nothing is shared while rolling.
-StatisticsRun RollStatistics(double samples, WorkProgress &progress, unsigned threads,
-                             StreamRoller roll = RollStepWith);
+// The same with the streams split off the source here, on the calling thread.
+StatisticsRun RollStatistics(double samples, const StepTable &table, RandomSource &source,
+                             WorkProgress &progress, unsigned threads);
 
 // "Step Statistics / Number of Samples N =1000", the count in the locale's plain form.
 QString StatisticsHeading(double samples);

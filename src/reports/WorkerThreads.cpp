@@ -1,6 +1,9 @@
 #include "WorkerThreads.h"
 
+#include "WorkProgress.h"
+
 #include <algorithm>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -38,6 +41,25 @@ std::exception_ptr FirstFailure::error() const
 {
     const std::lock_guard lock(m_mutex);
     return m_error;
+}
+
+PiecesRun RunPieces(int pieces, unsigned threads, const std::function<void(int piece)> &piece)
+{
+    std::atomic<int> next {0};
+    FirstFailure failure(pieces);
+    const unsigned workers = std::clamp(threads, 1U, static_cast<unsigned>(std::max(1, pieces)));
+    RunOnThreads(workers, [&](unsigned /*worker*/) {
+        for (int at = next++; at < pieces && at < failure.first(); at = next++) {
+            try {
+                piece(at);
+            } catch (const WorkCancelled &) {
+                return;
+            } catch (...) {
+                failure.record(at, std::current_exception());
+            }
+        }
+    });
+    return {failure.first(), failure.error()};
 }
 
 } // namespace MainBas

@@ -3,7 +3,8 @@
 // Decisions and action draws take their faces from the same generator by the same rule.
 #include "ChiSquare.h"
 #include "Dice.h"
-#include "StepRoller.h"
+#include "PoolRoll.h"
+#include "StepTable.h"
 
 #include <QTest>
 
@@ -41,7 +42,7 @@ class TestDiceStatistics : public QObject
     Q_OBJECT
 
 private slots:
-    // The fast path draws whole generator words and keeps the counter to itself; its
+    // The reports' path draws whole generator words and keeps the counter to itself; its
     // totals must follow the pool, and the count it hands back must make the fumbles.
     void stepRollsFollowTheirPools_data()
     {
@@ -68,11 +69,13 @@ private slots:
         const int samples = 200000;
         std::vector<double> observed(Cap + 1, 0.0);
         int fumbles = 0;
-        Random().seed(77 + static_cast<std::uint64_t>(step));
+        RandomSource source;
+        source.seed(77 + static_cast<std::uint64_t>(step));
+        const DicePool &pool = FirstEditionTable().pool(step);
         for (int i = 0; i < samples; ++i) {
-            const int poolTotal = RollStep(static_cast<std::int16_t>(step)) + subtraction;
-            ++observed[static_cast<std::size_t>(std::min(poolTotal, Cap))];
-            fumbles += FumbleFlag != 0;
+            const RollSummary roll = RollPoolSummary(pool, source);
+            ++observed[static_cast<std::size_t>(std::min(roll.total + subtraction, Cap))];
+            fumbles += roll.fumble;
         }
         const std::vector<double> exact = poolDistribution(dice);
         std::vector<double> expected(Cap + 1);

@@ -6,7 +6,8 @@
 #include "OddsText.h"
 #include "StepChances.h"
 #include "StepOdds.h"
-#include "StepRoller.h"
+#include "PoolRoll.h"
+#include "StepTable.h"
 #include "SuccessChances.h"
 
 #include <QTest>
@@ -223,8 +224,8 @@ private slots:
         QTest::newRow("step 37 + D20 against 40") << 37 << KarmaDie::D20 << 40;
     }
 
-    // Rolls the step, then the karma die, which counts in the same RollCount; the engine's
-    // own rule says what fumbles.
+    // Rolls the step's dice and the karma die as one pool; the engine's own rule says what
+    // fumbles.
     void matchesTheRoller()
     {
         QFETCH(int, step);
@@ -239,16 +240,16 @@ private slots:
             expected.push_back(p * samples);
         int fumbles = 0;
         int successes = 0;
-        Random().seed(500 + static_cast<std::uint64_t>(step));
+        RandomSource source;
+        source.seed(500 + static_cast<std::uint64_t>(step));
+        DicePool pool = FirstEditionTable().pool(step);
+        if (karma != KarmaDie::None)
+            pool.add(static_cast<std::int16_t>(SizeOf(karma)), 1, DieRole::Karma);
         for (int i = 0; i < samples; ++i) {
-            int total = RollStep(static_cast<std::int16_t>(step));
-            if (karma != KarmaDie::None)
-                total += RollDie(static_cast<std::int16_t>(SizeOf(karma)));
-            const bool fumble
-                = IsFumble(static_cast<std::int16_t>(total), static_cast<std::int16_t>(RollCount));
-            fumbles += fumble;
-            successes += total >= target && !fumble;
-            ++observed[std::clamp(total - odds.lowest, 0, int(observed.size()) - 1)];
+            const RollSummary roll = RollPoolSummary(pool, source);
+            fumbles += roll.fumble;
+            successes += roll.total >= target && !roll.fumble;
+            ++observed[std::clamp(roll.total - odds.lowest, 0, int(observed.size()) - 1)];
         }
         const ChiSquare test = ChiSquareOf(expected, observed);
         QVERIFY2(!test.rejects(), qPrintable(QString::number(test.statistic)));

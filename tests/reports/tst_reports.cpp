@@ -2,7 +2,7 @@
 #include "DistributionReport.h"
 #include "KarmaDie.h"
 #include "ProgramFolder.h"
-#include "RuntimeError.h"
+#include "RuntimeErrors.h"
 #include "SampleCount.h"
 #include "ScriptedRandom.h"
 #include "StatisticsReport.h"
@@ -14,7 +14,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <atomic>
 #include <cmath>
 #include <thread>
 
@@ -33,10 +32,20 @@ QStringList reportLines(const QString &report)
     return report.chopped(2).split(u"\r\n"_s);
 }
 
-QString distributionReport(std::int16_t step, const QString &typedCount)
+// The report of a step rolled from the source on two threads.
+QString distributionReport(std::int16_t step, const QString &typedCount, RandomSource source)
 {
     const double samples = ReadSampleCount(typedCount);
-    return DistributionReport(step, typedCount, RollDistribution(step, samples), samples);
+    WorkProgress progress;
+    const DistributionRun run
+        = RollDistribution(FirstEditionTable().pool(step), samples, source, progress, 2);
+    return DistributionReport(step, typedCount, run.distribution, samples);
+}
+
+StatisticsRun rollStatistics(double samples, RandomSource source, unsigned threads)
+{
+    WorkProgress progress;
+    return RollStatistics(samples, FirstEditionTable(), source, progress, threads);
 }
 
 } // namespace
@@ -80,7 +89,7 @@ private slots:
         ScriptedRandom script;
         for (const double u : draws)
             script.add(u);
-        QCOMPARE(distributionReport(static_cast<std::int16_t>(step), count),
+        QCOMPARE(distributionReport(static_cast<std::int16_t>(step), count, script.source()),
                  report.replace(u'\n', u"\r\n"_s));
         QCOMPARE(script.remaining(), std::size_t {0});
     }
@@ -94,7 +103,7 @@ private slots:
         script.add(Face(4, 1)); // 150 fours and a 1: 601
         script.add(Face(4, 1));
 
-        const QStringList lines = reportLines(distributionReport(3, u"2"_s));
+        const QStringList lines = reportLines(distributionReport(3, u"2"_s, script.source()));
         QCOMPARE(lines.size(), 10 + 601);
         QCOMPARE(lines[4], u"Range: 1 to 601"_s);
         QCOMPARE(lines[10 + 599], u" 600 :    0"_s);
@@ -108,8 +117,7 @@ private slots:
         const QLocale saved;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         auto script = ScriptedRandom::repeating(Face(20, 1));
-        WorkProgress progress;
-        const StatisticsRun run = RollStatistics(2.5, progress, 2);
+        const StatisticsRun run = rollStatistics(2.5, script.source(), 2);
         const QStringList lines = reportLines(StatisticsText(2.5, run.steps));
         QLocale::setDefault(saved);
 
@@ -128,10 +136,11 @@ private slots:
     // rate agree with the exact odds, and so does a distribution split among threads.
     void parallelRollsAgreeWithTheExactOdds()
     {
-        Random().seed(2027);
+        RandomSource source;
+        source.seed(2027);
         const double samples = 20000;
         WorkProgress progress;
-        const StatisticsRun run = RollStatistics(samples, progress, 3);
+        const StatisticsRun run = RollStatistics(samples, FirstEditionTable(), source, progress, 3);
         QCOMPARE(run.steps.size(), std::size_t {100});
         QCOMPARE(progress.samplesDone(), std::int64_t {2000000});
         for (int step = 1; step <= 100; ++step) {
@@ -144,7 +153,8 @@ private slots:
             QVERIFY(std::abs(double(s.fumbles) / samples - odds.fumble) <= 5 * fumbleError);
         }
 
-        const DistributionRun split = RollDistribution(20, 200001.5, progress, 3);
+        const DistributionRun split
+            = RollDistribution(FirstEditionTable().pool(20), 200001.5, source, progress, 3);
         const Odds::StepOdds odds = Odds::ComputeStepOdds(20, Odds::KarmaDie::None);
         qint64 counted = 0;
         for (int total = split.distribution.lowest; total <= split.distribution.highest; ++total)
@@ -154,11 +164,11 @@ private slots:
                 < 5 * odds.standardDeviation / std::sqrt(200001.0));
     }
 
-    // Streams start 2^128 draws apart, never where another began, and the program's
-    // source moves past them, so two reports never roll the same draws.
+    // Streams start 2^128 draws apart, never where another began, and the source moves
+    // past them, so two reports never roll the same draws.
     void streamsNeverShareDraws()
     {
-        Xoshiro256 a = Random().generator();
+        Xoshiro256 a {{1, 2, 3, 4}};
         Xoshiro256 b = a;
         a.jump();
         a.next();
@@ -166,42 +176,57 @@ private slots:
         b.jump();
         QCOMPARE(a.next(), b.next()); // a jump is a fixed distance along the same sequence
 
-        QSet<std::uint64_t> seen;
-        const Xoshiro256 before = Random().generator();
-        for (Xoshiro256 stream : Random().splitStreams(3)) {
-            for (int i = 0; i < 1000; ++i)
-                seen.insert(stream.next());
+        RandomSource source;
+        QSet<double> seen;
+        for (int report = 0; report < 2; ++report) {
+            for (RandomSource stream : source.split(3)) {
+                for (int i = 0; i < 1000; ++i)
+                    seen.insert(stream.next());
+            }
         }
-        for (Xoshiro256 stream : Random().splitStreams(3)) {
-            for (int i = 0; i < 1000; ++i)
-                seen.insert(stream.next());
-        }
-        Xoshiro256 source = Random().generator();
         for (int i = 0; i < 1000; ++i)
             seen.insert(source.next());
         QCOMPARE(seen.size(), 7000);
-        QVERIFY(Random().generator().state[0] != before.state[0]);
+    }
+
+    // The samples go to streams by their number alone, so the same source gives the very
+    // same figures on one thread or several; and every stream's samples are there.
+    void sameFiguresOnAnyNumberOfThreads()
+    {
+        RandomSource one;
+        RandomSource several;
+        one.seed(99);
+        several.seed(99);
+        const StatisticsRun alone = rollStatistics(50, one, 1);
+        const StatisticsRun shared = rollStatistics(50, several, 3);
+        QCOMPARE(StatisticsText(50, alone.steps), StatisticsText(50, shared.steps));
+
+        const QString report = distributionReport(37, u"300000"_s, one);
+        QCOMPARE(distributionReport(37, u"300000"_s, several), report);
+
+        // Every die showing 1 on every stream: each sample counts.
+        QCOMPARE(DistributionStreams(300000), SplitStreams);
+        auto ones = ScriptedRandom::repeating(Face(4, 1));
+        QCOMPARE(reportLines(distributionReport(3, u"300001.5"_s, ones.source())).mid(3, 3),
+                 QStringList({u"Sum of rolls: 300001"_s, u"Range: 1 to 1"_s, u"Mean: 0"_s}));
+        QCOMPARE(ones.draws(), std::size_t {300001});
     }
 
     // The first failure in step order wins, whatever thread met it; the steps before it
     // are all there, and nothing after it.
     void failureInAWorkerKeepsTheStepsBefore()
     {
-        static std::atomic<int> failures = 0;
-        failures = 0;
-        const StreamRoller overflowFrom37 = [](std::int16_t step, Xoshiro256 &stream) {
-            if (step >= 37) {
-                ++failures;
-                throw RuntimeError(Overflow);
-            }
-            return RollStepWith(step, stream);
-        };
-        WorkProgress progress;
-        const StatisticsRun run = RollStatistics(3, progress, 4, overflowFrom37);
-        QCOMPARE(run.steps.size(), std::size_t {36});
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, std::rethrow_exception(run.error));
-        QVERIFY(!run.cancelled);
-        QVERIFY(failures >= 1 && failures <= 4); // no step after a failure is started
+        for (const unsigned threads : {1U, 4U}) {
+            auto ones = ScriptedRandom::repeating(Face(20, 1));
+            auto highest = ScriptedRandom::repeating(LargestBelowOne); // explodes until overflow
+            for (std::size_t stream = 36; stream < 100; ++stream)
+                ones.setStream(stream, highest);
+            const StatisticsRun run = rollStatistics(3, ones.source(), threads);
+            QCOMPARE(run.steps.size(), std::size_t {36});
+            QCOMPARE(run.steps.back().fumbles, std::int64_t {3});
+            QCOMPARE(ErrorNumberOf([&] { std::rethrow_exception(run.error); }), int(Overflow));
+            QVERIFY(!run.cancelled);
+        }
     }
 
     // A cancel stops the workers at their next check; the run says so.
@@ -213,11 +238,14 @@ private slots:
                 std::this_thread::yield();
             progress.cancel();
         });
-        const StatisticsRun run = RollStatistics(1e15, progress, 2);
+        RandomSource source;
+        const StatisticsRun run = RollStatistics(1e15, FirstEditionTable(), source, progress, 2);
         canceller.join();
         QVERIFY(run.cancelled);
-        const DistributionRun distribution = RollDistribution(100, 1e15, progress, 2);
+        const DistributionRun distribution
+            = RollDistribution(FirstEditionTable().pool(100), 1e15, source, progress, 2);
         QVERIFY(distribution.cancelled);
+        QVERIFY(!distribution.error);
     }
 };
 

@@ -7,6 +7,9 @@
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 
 // The u value that makes an n-sided die show face f.
@@ -18,63 +21,109 @@ inline double Face(int size, int face)
 // The largest u a source may yield: it must still show the highest face, never one more.
 inline const double LargestBelowOne = std::nextafter(1.0, 0.0);
 
-// Puts a scripted sequence of u values in place of the program's random source for
-// the lifetime of the object, and counts the draws. Running past the script is a
-// test error, raised as an exception that fails the test.
+// A random source whose draws are written down in advance, so "a d4 shows 4, then 3" is a
+// one-line setup, and which counts its draws. Running past the script is a test error,
+// raised as an exception that fails the test.
+//
+// Streams split off it draw from this same script unless a script of their own was set
+// with stream(index): work on several threads needs one per stream to be repeatable.
 class ScriptedRandom
 {
 public:
     ScriptedRandom(std::initializer_list<double> values = {})
-        : m_values(values)
+        : m_script(std::make_shared<Script>())
     {
-        MainBas::Random().setOverride([this] { return draw(); });
+        for (const double value : values)
+            add(value);
     }
 
     // A source that returns the same value for ever, e.g. a die that always explodes.
     static ScriptedRandom repeating(double value)
     {
+        return from([value] { return value; });
+    }
+
+    // A source that asks a function for every draw.
+    static ScriptedRandom from(std::function<double()> draw)
+    {
         ScriptedRandom script;
-        script.m_repeat = value;
-        script.m_repeating = true;
+        script.m_script->function = std::move(draw);
         return script;
     }
 
-    ScriptedRandom(ScriptedRandom &&other) noexcept
-        : m_values(std::move(other.m_values))
-        , m_repeat(other.m_repeat)
-        , m_repeating(other.m_repeating)
-        , m_draws(other.m_draws)
+    void add(double value)
     {
-        MainBas::Random().setOverride([this] { return draw(); });
-        other.m_moved = true;
+        const std::lock_guard lock(m_script->mutex);
+        m_script->values.push_back(value);
     }
 
-    ~ScriptedRandom()
+    // The script of the stream with that index, made empty on first use.
+    ScriptedRandom stream(std::size_t index) const
     {
-        if (!m_moved)
-            MainBas::Random().setOverride({});
+        const std::lock_guard lock(m_script->mutex);
+        std::shared_ptr<Script> &own = m_script->streams[index];
+        if (!own)
+            own = std::make_shared<Script>();
+        return ScriptedRandom(own);
     }
 
-    void add(double value) { m_values.push_back(value); }
-    std::size_t draws() const { return m_draws; }
-    std::size_t remaining() const { return m_values.size(); }
+    // Sets the script of the stream with that index.
+    void setStream(std::size_t index, const ScriptedRandom &script) const
+    {
+        const std::lock_guard lock(m_script->mutex);
+        m_script->streams[index] = script.m_script;
+    }
+
+    std::size_t draws() const
+    {
+        const std::lock_guard lock(m_script->mutex);
+        return m_script->draws;
+    }
+
+    std::size_t remaining() const
+    {
+        const std::lock_guard lock(m_script->mutex);
+        return m_script->values.size();
+    }
+
+    // A source drawing from this script.
+    MainBas::RandomSource source() const { return MainBas::RandomSource(m_script); }
 
 private:
-    double draw()
+    struct Script : MainBas::DrawScript, std::enable_shared_from_this<Script>
     {
-        ++m_draws;
-        if (m_repeating)
-            return m_repeat;
-        if (m_values.empty())
-            throw std::logic_error("the scripted random sequence ran out");
-        const double value = m_values.front();
-        m_values.pop_front();
-        return value;
-    }
+        std::mutex mutex;
+        std::deque<double> values;
+        std::function<double()> function;
+        std::map<std::size_t, std::shared_ptr<Script>> streams;
+        std::size_t draws = 0;
 
-    std::deque<double> m_values;
-    double m_repeat = 0;
-    bool m_repeating = false;
-    bool m_moved = false;
-    std::size_t m_draws = 0;
+        double next() override
+        {
+            const std::lock_guard lock(mutex);
+            ++draws;
+            if (function)
+                return function();
+            if (values.empty())
+                throw std::logic_error("the scripted random sequence ran out");
+            const double value = values.front();
+            values.pop_front();
+            return value;
+        }
+
+        std::shared_ptr<MainBas::DrawScript> stream(std::size_t index) override
+        {
+            const std::lock_guard lock(mutex);
+            const auto own = streams.find(index);
+            if (own != streams.end())
+                return own->second;
+            return shared_from_this();
+        }
+    };
+
+    explicit ScriptedRandom(std::shared_ptr<Script> script)
+        : m_script(std::move(script))
+    { }
+
+    std::shared_ptr<Script> m_script;
 };

@@ -1,14 +1,18 @@
 #pragma once
 
 // A complete program folder in a temporary directory, filled with the shipped data
-// files, and an error presenter that records messages instead of showing them; and
-// a look at the side windows as the user sees them.
+// files, a session of its own, and an error presenter that records messages instead of
+// showing them; the main window's controls found by their names, as a user's tools find
+// them; and a look at the side windows as the user sees them.
 
 #include "BoxText.h"
 #include "DataFileKinds.h"
 #include "Die.h"
 #include "ErrorReporter.h"
 #include "ProgramFolder.h"
+#include "ScriptedRandom.h"
+#include "Session.h"
+#include "SideWindows.h"
 #include "Startup.h"
 #include "frmText.h"
 
@@ -17,10 +21,56 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
+
+#include <array>
+#include <memory>
+
+// The main window's controls, each found by its name ("cmdStep(34)").
+struct MainControls
+{
+    explicit MainControls(MainBas::Die *die)
+        : window(die)
+    {
+        fill(cmdStep, "cmdStep");
+        fill(cmdDecision, "cmdDecision");
+        fill(cmdAddDice, "cmdAddDice");
+        fill(cmdAction, "cmdAction");
+    }
+
+    template<typename Widget> Widget *find(const char *name) const
+    {
+        return window->findChild<Widget *>(QLatin1String(name));
+    }
+
+    MainBas::Die *window;
+    QLineEdit *txtDices = find<QLineEdit>("txtDices");
+    QLineEdit *txtErgebnis = find<QLineEdit>("txtErgebnis");
+    QPlainTextEdit *txtInfo = find<QPlainTextEdit>("txtInfo");
+    QLineEdit *txtProbeCount = find<QLineEdit>("txtProbeCount");
+    QPushButton *cmdStatistic = find<QPushButton>("cmdStatistic");
+    QPushButton *cmdSteps = find<QPushButton>("cmdSteps");
+    QPushButton *cmdHelp = find<QPushButton>("cmdHelp");
+    QPushButton *cmdClean = find<QPushButton>("cmdClean");
+    QPushButton *cmdAbout = find<QPushButton>("cmdAbout");
+    QPushButton *cmdExit = find<QPushButton>("cmdExit");
+    std::array<QPushButton *, 100> cmdStep {};
+    std::array<QPushButton *, 50> cmdDecision {};
+    std::array<QPushButton *, 6> cmdAddDice {};
+    std::array<QPushButton *, 20> cmdAction {};
+
+private:
+    template<std::size_t N> void fill(std::array<QPushButton *, N> &buttons, const char *name)
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            buttons[i] = window->findChild<QPushButton *>(
+                QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+    }
+};
 
 class TestProgram
 {
@@ -36,18 +86,35 @@ public:
 
     ~TestProgram()
     {
-        MainBas::DestroyMainWindow();
+        closeWindow();
+        MainBas::DestroySideWindows();
         MainBas::SetErrorPresenter({});
         MainBas::SetProgramFolder({});
     }
 
-    // Starts the program on this folder; the shown main window, or null if it failed.
-    MainBas::Die *startWindow() const
+    // Starts the program on this folder; the shown main window's controls, or null if it
+    // failed.
+    MainControls *startWindow()
     {
-        if (!MainBas::StartProgram() || !QTest::qWaitForWindowExposed(MainBas::MainWindow()))
+        m_window = MainBas::StartProgram(m_session);
+        if (!m_window || !QTest::qWaitForWindowExposed(m_window.get()))
             return nullptr;
-        return MainBas::MainWindow();
+        m_controls = std::make_unique<MainControls>(m_window.get());
+        return m_controls.get();
     }
+
+    // Destroys the main window, as the program's end does.
+    void closeWindow()
+    {
+        m_controls.reset();
+        m_window.reset();
+    }
+
+    MainBas::Die *window() const { return m_window.get(); }
+    MainBas::Session &session() { return m_session; }
+
+    // Rolls, decisions and draws take their values from the script from now on.
+    void use(const ScriptedRandom &script) { m_session.random = script.source(); }
 
     QString path(const QString &name) const { return m_folder.filePath(name); }
 
@@ -69,6 +136,9 @@ public:
 private:
     QTemporaryDir m_folder;
     QStringList m_errors;
+    MainBas::Session m_session;
+    std::unique_ptr<MainBas::Die> m_window;
+    std::unique_ptr<MainControls> m_controls;
 };
 
 // The text viewer's title, visibility and text in one string, to compare them at once.
@@ -84,7 +154,7 @@ inline QString ViewerState()
 
 // The main window's dice box, result box and information window as one string,
 // "dice|result|information", to compare them at once.
-inline QString Boxes(const MainBas::Die *die)
+inline QString Boxes(const MainControls *die)
 {
     return die->txtDices->text() + QLatin1Char('|') + die->txtErgebnis->text() + QLatin1Char('|')
         + MainBas::BoxText(die->txtInfo);

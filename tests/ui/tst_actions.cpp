@@ -35,7 +35,7 @@ class TestActions : public QObject
     enum Closing { Cancel, CloseBox, Unencodable };
 
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
     QStringList m_questions; // asked so far; a test takes those it expects
     bool m_answer = false;
 
@@ -43,9 +43,9 @@ class TestActions : public QObject
     EditAction *editFile(int button, const QByteArray &bytes)
     {
         m_program->write(fileName(button), bytes);
-        if (!(m_die = m_program->startWindow()))
+        if (!(m_main = m_program->startWindow()))
             return nullptr;
-        QTest::keyClick(m_die->cmdAction[static_cast<std::size_t>(button)], Qt::Key_F7);
+        QTest::keyClick(m_main->cmdAction[static_cast<std::size_t>(button)], Qt::Key_F7);
         return ShownWindow<EditAction>();
     }
 
@@ -121,7 +121,7 @@ private slots:
         clickOk(editor, 0);
         QCOMPARE(file(4), after);
         QCOMPARE(ActionEntryCounts[4], count);
-        QCOMPARE(m_die->cmdAction[4]->text(), caption);
+        QCOMPARE(m_main->cmdAction[4]->text(), caption);
         QTRY_VERIFY(!editor);
     }
 
@@ -156,13 +156,13 @@ private slots:
             QCOMPARE(ShownWindow<EditAction>(), editor);
             QCOMPARE(BoxText(editor->txtEntries), u"Snow \u2603"_s);
         } else {
-            QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+            QTest::keyClick(m_main->cmdAction[0], Qt::Key_F7);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!editor);
             QVERIFY(ShownWindow<EditAction>());
         }
         QCOMPARE(file(0), Tavern);
-        QCOMPARE(m_die->cmdAction[0]->text(), u"Tavern"_s);
+        QCOMPARE(m_main->cmdAction[0]->text(), u"Tavern"_s);
         QCOMPARE(ActionEntryCounts[0], u"2"_s);
     }
 
@@ -193,13 +193,13 @@ private slots:
         QCOMPARE(file(2), theirs.toByteArray());
         QCOMPARE(ShownWindow<EditAction>(), editor);
         QCOMPARE(editor->txtActionButton->text(), u"Inn"_s);
-        QCOMPARE(m_die->cmdAction[2]->text(), u"Tavern"_s);
+        QCOMPARE(m_main->cmdAction[2]->text(), u"Tavern"_s);
 
         m_answer = true;
         clickOk(editor, 0);
         QCOMPARE(std::exchange(m_questions, {}), QStringList {question});
         QCOMPARE(file(2), QByteArray(Tavern).replace("Tavern", "Inn"));
-        QCOMPARE(m_die->cmdAction[2]->text(), u"Inn"_s);
+        QCOMPARE(m_main->cmdAction[2]->text(), u"Inn"_s);
         QTRY_VERIFY(!editor);
     }
 
@@ -210,9 +210,9 @@ private slots:
         EditAction *editor = editFile(0, Tavern);
         QVERIFY(editor);
         editor->txtEntries->setPlainText(u"unsaved"_s);
-        QTest::keyClick(m_die->cmdAction[2], Qt::Key_F8);
+        QTest::keyClick(m_main->cmdAction[2], Qt::Key_F8);
         QCOMPARE(BoxText(editor->txtEntries), u"unsaved"_s);
-        QTest::keyClick(m_die->cmdAction[2], Qt::Key_F7,
+        QTest::keyClick(m_main->cmdAction[2], Qt::Key_F7,
                         Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(ShownWindow<EditAction>(), editor);
         QCOMPARE(editor->txtActionButton->text(), u"Market"_s);
@@ -231,7 +231,7 @@ private slots:
         const QByteArray bytes = caption.toLatin1() + "\r\nEntry\r\n";
         EditAction *editor = editFile(0, bytes);
         QVERIFY(editor);
-        const QString shown = m_die->cmdAction[0]->text();
+        const QString shown = m_main->cmdAction[0]->text();
         QVERIFY2(shown.endsWith(u'\u2026') && shown.size() < 40, qPrintable(shown));
         clickOk(editor, 0);
         QCOMPARE(file(0), bytes);

@@ -16,13 +16,13 @@ class TestFreeDice : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
 
 private slots:
     void init()
     {
         m_program = std::make_unique<TestProgram>();
-        QVERIFY((m_die = m_program->startWindow()));
+        QVERIFY((m_main = m_program->startWindow()));
     }
 
     void cleanup() { m_program.reset(); }
@@ -117,18 +117,19 @@ private slots:
             LoadActionFile(4);
         }
         const QStringList shown = before.split(u'|');
-        m_die->txtDices->setText(shown[0]);
-        m_die->txtErgebnis->setText(shown[1]);
-        SetBoxText(m_die->txtInfo, shown[2]);
+        m_main->txtDices->setText(shown[0]);
+        m_main->txtErgebnis->setText(shown[1]);
+        SetBoxText(m_main->txtInfo, shown[2]);
         RollCount = 9;
         ScriptedRandom script;
+        m_program->use(script);
         for (const double u : draws)
             script.add(u);
-        QTest::mouseClick(m_die->findChild<QPushButton *>(button), Qt::LeftButton);
-        QCOMPARE(Boxes(m_die), after);
+        QTest::mouseClick(m_main->window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(Boxes(m_main), after);
         QCOMPARE(RollCount, rolls);
         QCOMPARE(script.remaining(), std::size_t {0});
-        QCOMPARE(m_die->txtProbeCount->text(), u"1000"_s);
+        QCOMPARE(m_main->txtProbeCount->text(), u"1000"_s);
         QCOMPARE(m_program->takeErrors(),
                  overflow ? QStringList {u"Run-time error 6: Overflow"_s} : QStringList());
     }

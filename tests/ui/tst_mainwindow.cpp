@@ -25,7 +25,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
 
 private slots:
     void init() { m_program = std::make_unique<TestProgram>(); }
@@ -39,24 +39,24 @@ private slots:
     // nothing moves when the window grows.
     void startUp()
     {
-        QVERIFY((m_die = m_program->startWindow()));
-        QCOMPARE(BoxText(m_die->txtInfo), u"Information Window\r\n"_s);
-        QCOMPARE(m_die->txtProbeCount->text(), u"1000"_s);
-        QCOMPARE(m_die->cmdStep[99]->text() + u'/' + m_die->cmdDecision[49]->text(), u"100/51"_s);
+        QVERIFY((m_main = m_program->startWindow()));
+        QCOMPARE(BoxText(m_main->txtInfo), u"Information Window\r\n"_s);
+        QCOMPARE(m_main->txtProbeCount->text(), u"1000"_s);
+        QCOMPARE(m_main->cmdStep[99]->text() + u'/' + m_main->cmdDecision[49]->text(), u"100/51"_s);
         const QByteArray action1 = m_program->read(u"Action1.txt"_s);
-        QCOMPARE(m_die->cmdAction[0]->text().toLatin1(), action1.left(action1.indexOf('\r')));
-        const QRect step58 = m_die->cmdStep[57]->geometry();
-        m_die->resize(1000, 800);
-        QCOMPARE(m_die->cmdStep[57]->geometry(), step58);
+        QCOMPARE(m_main->cmdAction[0]->text().toLatin1(), action1.left(action1.indexOf('\r')));
+        const QRect step58 = m_main->cmdStep[57]->geometry();
+        m_main->window->resize(1000, 800);
+        QCOMPARE(m_main->cmdStep[57]->geometry(), step58);
         QVERIFY(m_program->takeErrors().isEmpty());
     }
 
     // Tab starts in the dice box and walks the window in the order players work.
     void tabOrder()
     {
-        QVERIFY((m_die = m_program->startWindow()));
-        QApplication::setActiveWindow(m_die);
-        QVERIFY(QTest::qWaitForWindowActive(m_die));
+        QVERIFY((m_main = m_program->startWindow()));
+        QApplication::setActiveWindow(m_main->window);
+        QVERIFY(QTest::qWaitForWindowActive(m_main->window));
         QStringList expected = {u"txtDices"_s, u"txtErgebnis"_s, u"txtInfo"_s, u"cmdStatistic"_s,
                                 u"txtProbeCount"_s};
         const std::pair<const char *, int> arrays[]
@@ -94,8 +94,8 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, how);
-        QVERIFY((m_die = m_program->startWindow()));
-        auto *widget = m_die->findChild<QWidget *>(control);
+        QVERIFY((m_main = m_program->startWindow()));
+        auto *widget = m_main->window->findChild<QWidget *>(control);
         QVERIFY(widget);
         const bool fromKeyboard = how != u"right click"_s;
         if (how == u"Shift+F10"_s) {
@@ -156,21 +156,21 @@ private slots:
         QFETCH(bool, anywhere);
         m_program->write(u"Action1.txt"_s, "Long\r\n" + text.toLatin1() + "\r\n");
         m_program->write(u"Action2.txt"_s, "Short\r\nA bard sings\r\n");
-        QVERIFY((m_die = m_program->startWindow()));
+        QVERIFY((m_main = m_program->startWindow()));
         if (pasted) {
             QApplication::clipboard()->setText(text);
-            SetBoxText(m_die->txtInfo, QString());
-            QTest::keyClick(m_die->txtInfo, Qt::Key_V, Qt::ControlModifier);
+            SetBoxText(m_main->txtInfo, QString());
+            QTest::keyClick(m_main->txtInfo, Qt::Key_V, Qt::ControlModifier);
         } else {
-            QTest::mouseClick(m_die->cmdAction[0], Qt::LeftButton);
+            QTest::mouseClick(m_main->cmdAction[0], Qt::LeftButton);
         }
-        QVERIFY(BoxText(m_die->txtInfo) == text);
-        QCOMPARE(m_die->txtInfo->wordWrapMode(),
+        QVERIFY(BoxText(m_main->txtInfo) == text);
+        QCOMPARE(m_main->txtInfo->wordWrapMode(),
                  anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-        QTest::mouseClick(m_die->cmdAction[1], Qt::LeftButton);
-        QCOMPARE(BoxText(m_die->txtInfo), u"A bard sings"_s);
-        QCOMPARE(m_die->txtInfo->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::mouseClick(m_main->cmdAction[1], Qt::LeftButton);
+        QCOMPARE(BoxText(m_main->txtInfo), u"A bard sings"_s);
+        QCOMPARE(m_main->txtInfo->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     // What a screen reader finds: the windows as windows, every child of the main window
@@ -179,8 +179,8 @@ private slots:
     // buttons say what they do; the editor's boxes are named.
     void screenReaderView()
     {
-        QVERIFY((m_die = m_program->startWindow()));
-        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_die);
+        QVERIFY((m_main = m_program->startWindow()));
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_main->window);
         QCOMPARE(window->role(), QAccessible::Window);
         QStringList unnamed;
         QStringList decorative;
@@ -195,13 +195,13 @@ private slots:
         }
         QCOMPARE(unnamed, QStringList());
         QCOMPARE(decorative, QStringList());
-        const QPoint onStep = m_die->cmdStep[0]->mapToGlobal(m_die->cmdStep[0]->rect().center());
-        QCOMPARE(window->childAt(onStep.x(), onStep.y())->object(), m_die->cmdStep[0]);
-        QCOMPARE(QAccessible::queryAccessibleInterface(m_die->cmdDecision[49])
+        const QPoint onStep = m_main->cmdStep[0]->mapToGlobal(m_main->cmdStep[0]->rect().center());
+        QCOMPARE(window->childAt(onStep.x(), onStep.y())->object(), m_main->cmdStep[0]);
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_main->cmdDecision[49])
                      ->text(QAccessible::Description),
                  u"Decide between 1 and 51"_s);
 
-        QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+        QTest::keyClick(m_main->cmdAction[0], Qt::Key_F7);
         EditAction *editor = ActionEditor();
         const auto closeEditor = qScopeGuard([editor] { editor->close(); });
         QAccessibleInterface *editorWindow = QAccessible::queryAccessibleInterface(editor);
@@ -216,8 +216,8 @@ private slots:
     void startUpFailure()
     {
         QVERIFY(m_program->put(u"Action20.txt"_s, QVariant::fromValue(FileKind::LinkToZero)));
-        QVERIFY(!StartProgram());
-        QVERIFY(!MainWindow());
+        QVERIFY(!m_program->startWindow());
+        QVERIFY(!m_program->window());
         QVERIFY(!ShownWindow<QWidget>());
         const QStringList errors = m_program->takeErrors();
         QCOMPARE(errors.size(), 1);

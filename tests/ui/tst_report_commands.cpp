@@ -4,10 +4,11 @@
 // beside the reports themselves.
 #include "BoxText.h"
 #include "LongWork.h"
+#include "ProgressShare.h"
 #include "RollLog.h"
 #include "ScriptedRandom.h"
+#include "StepTable.h"
 #include "TestProgram.h"
-#include "WorkProgress.h"
 #include "frmText.h"
 
 #include <QApplication>
@@ -28,26 +29,31 @@ class TestReportCommands : public QObject
 
 private:
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
+
+    // The progress dialog of a long report while the report runs.
+    QProgressDialog *progressDialog() const
+    {
+        return m_main->window->findChild<QProgressDialog *>();
+    }
 
     void runReport(bool statistics, int stepIndex)
     {
         if (statistics)
-            QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+            QTest::mouseClick(m_main->cmdStatistic, Qt::LeftButton);
         else
-            QTest::keyClick(m_die->cmdStep[static_cast<std::size_t>(stepIndex)], Qt::Key_F7);
+            QTest::keyClick(m_main->cmdStep[static_cast<std::size_t>(stepIndex)], Qt::Key_F7);
     }
 
 private slots:
     void init()
     {
         m_program = std::make_unique<TestProgram>();
-        QVERIFY((m_die = m_program->startWindow()));
+        QVERIFY((m_main = m_program->startWindow()));
     }
 
     void cleanup()
     {
-        Random().setOverride({});
         delete TextViewer();
         m_program.reset();
     }
@@ -58,15 +64,16 @@ private slots:
     void distributionGoesToTheViewer()
     {
         ScriptedRandom script {Face(4, 1), Face(4, 1), Face(4, 2)};
-        m_die->txtProbeCount->setText(u"3"_s);
-        SetBoxText(m_die->txtInfo, u"untouched"_s);
+        m_program->use(script);
+        m_main->txtProbeCount->setText(u"3"_s);
+        SetBoxText(m_main->txtInfo, u"untouched"_s);
         runReport(false, 0);
 
         QVERIFY2(ViewerState().startsWith(u"Step result distribution (shown): Distribution for "
                                           "step 1   (N=3 samples).\r\nDice(s): D4-2\r\n"_s),
                  qPrintable(ViewerState()));
         QCOMPARE(script.remaining(), std::size_t {0});
-        QCOMPARE(BoxText(m_die->txtInfo), u"untouched"_s);
+        QCOMPARE(BoxText(m_main->txtInfo), u"untouched"_s);
     }
 
     void distributionOnlyOnF7OnAStepButton_data()
@@ -91,9 +98,9 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(bool, acts);
-        auto *widget = m_die->findChild<QWidget *>(control);
+        auto *widget = m_main->window->findChild<QWidget *>(control);
         QVERIFY(widget);
-        m_die->txtProbeCount->setText(u"2"_s);
+        m_main->txtProbeCount->setText(u"2"_s);
         QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(ViewerState().startsWith(u"Step result distribution (shown): Distribution for "
                                           "step 57   (N=2 samples).\r\n"_s),
@@ -118,10 +125,11 @@ private slots:
     {
         QFETCH(bool, statistics);
         QFETCH(QString, count);
-        m_die->txtProbeCount->setText(count);
+        m_main->txtProbeCount->setText(count);
         SetViewerTitle(u"Earlier"_s);
         SetViewerText(u"earlier text\r\n"_s);
-        ScriptedRandom script; // any draw would fail the test
+        ScriptedRandom script;
+        m_program->use(script); // any draw would fail the test
         runReport(statistics, 11);
         QCOMPARE(ViewerState(),
                  (statistics ? u"Earlier (shown): "_s : u"Earlier (hidden): "_s)
@@ -150,11 +158,12 @@ private slots:
         QFETCH(QString, count);
         QFETCH(bool, explode);
         QFETCH(QString, message);
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdSteps, Qt::LeftButton);
         const QString before = ViewerState();
-        m_die->txtProbeCount->setText(count);
+        m_main->txtProbeCount->setText(count);
         // Without explosions any draw fails the test.
         ScriptedRandom script = explode ? ScriptedRandom::repeating(Face(4, 4)) : ScriptedRandom();
+        m_program->use(script);
         runReport(statistics, 2);
 
         QCOMPARE(m_program->takeErrors(), QStringList {message});
@@ -169,14 +178,16 @@ private slots:
     // the viewer without showing it.
     void statisticsOverflowKeepsTheReportSoFar()
     {
-        m_die->txtProbeCount->setText(u"3"_s);
+        m_main->txtProbeCount->setText(u"3"_s);
         // Step 1 rolls three 1s; step 2's d4 then explodes until the total overflows.
         int cursorWhileRolling = -1;
-        Random().setOverride([&cursorWhileRolling, draws = 0]() mutable {
+        auto script = ScriptedRandom::from([&cursorWhileRolling] {
             if (const QCursor *cursor = QApplication::overrideCursor())
                 cursorWhileRolling = cursor->shape();
-            return ++draws <= 3 ? Face(4, 1) : Face(4, 4);
+            return Face(4, 1);
         });
+        script.setStream(1, ScriptedRandom::repeating(Face(4, 4)));
+        m_program->use(script);
         runReport(true, 0);
         QCOMPARE(cursorWhileRolling, int(Qt::WaitCursor));
         QCOMPARE(m_program->takeErrors(), QStringList {u"Run-time error 6: Overflow"_s});
@@ -207,37 +218,32 @@ private slots:
     {
         QFETCH(bool, statistics);
         QFETCH(QString, how);
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdSteps, Qt::LeftButton);
         const QString before = ViewerState();
-        m_die->txtProbeCount->setText(u"1000000000000000"_s);
-        const std::size_t logged = Log::SessionLog().entries().size();
-        bool dialogSeen = false;
-        QTimer::singleShot(50, m_die, [this] {
-            QTest::keyClicks(m_die->txtDices, u"typed"_s);
-            QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
-        });
-        QTimer::singleShot(500, m_die, [&] {
-            auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-            dialogSeen = dialog
-                && dialog->labelText().startsWith(statistics ? u"Step "_s
-                                                             : u"Rolling step 100: "_s);
-            if (how == u"Esc"_s && dialog)
-                QTest::keyClick(dialog, Qt::Key_Escape);
-            else
-                m_die->close();
-        });
+        m_main->txtProbeCount->setText(u"1000000000000000"_s);
+        const std::size_t logged = m_program->session().log.entries().size();
         runReport(statistics, 99);
+        QTest::keyClicks(m_main->txtDices, u"typed"_s);
+        QTest::mouseClick(m_main->cmdStep[11], Qt::LeftButton);
+        QTRY_VERIFY(progressDialog() && progressDialog()->isVisible());
+        QVERIFY(progressDialog()->labelText().startsWith(statistics ? u"Step "_s
+                                                                    : u"Rolling step 100: "_s));
+        if (how == u"Esc"_s)
+            QTest::keyClick(progressDialog(), Qt::Key_Escape);
+        else
+            m_main->window->close();
+        QTRY_VERIFY(!progressDialog());
 
-        QVERIFY(dialogSeen);
         QCOMPARE(ViewerState(), before);
-        QCOMPARE(m_die->txtDices->text(), QString());
-        QCOMPARE(BoxText(m_die->txtInfo), u"Information Window\r\n"_s);
-        QCOMPARE(m_die->isVisible(), how == u"Esc"_s);
+        QCOMPARE(m_main->txtDices->text(), QString());
+        QCOMPARE(BoxText(m_main->txtInfo), u"Information Window\r\n"_s);
+        QCOMPARE(m_main->window->isVisible(), how == u"Esc"_s);
         QVERIFY(m_program->takeErrors().isEmpty());
-        QCOMPARE(Log::SessionLog().entries().size(), logged); // a cancelled report logs nothing
-        m_die->show();
-        QTest::mouseClick(m_die->cmdStep[11], Qt::LeftButton);
-        QVERIFY(BoxText(m_die->txtInfo).startsWith(u"You rolled with step 12 "_s));
+        // A cancelled report logs nothing.
+        QCOMPARE(m_program->session().log.entries().size(), logged);
+        m_main->window->show();
+        QTest::mouseClick(m_main->cmdStep[11], Qt::LeftButton);
+        QVERIFY(BoxText(m_main->txtInfo).startsWith(u"You rolled with step 12 "_s));
     }
 
     // The progress dialog's figures follow the user's locale, and it shows the sample
@@ -256,21 +262,16 @@ private slots:
         QLocale::setDefault(locale);
         const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
         const QString typed = u"1000000000000000000000000000000"_s;
-        m_die->txtProbeCount->setText(u"  "_s + typed + u" "_s);
+        m_main->txtProbeCount->setText(u"  "_s + typed + u" "_s);
         // Read once a thousand samples are done, so the count has a separator.
         const QRegularExpression done(u": \\S{5,} of "_s);
-        QString label;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, m_die, [&] {
-            auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-            if (!dialog || (label.isEmpty() && !dialog->labelText().contains(done)))
-                return;
-            label = dialog->labelText();
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        poll.start(20);
-        QTimer::singleShot(20000, m_die, [&label] { label = u"(timed out)"_s; });
         runReport(false, 99);
+        QTRY_VERIFY_WITH_TIMEOUT(progressDialog() && progressDialog()->isVisible()
+                                     && progressDialog()->labelText().contains(done),
+                                 20000);
+        const QString label = progressDialog()->labelText();
+        QTest::keyClick(progressDialog(), Qt::Key_Escape);
+        QTRY_VERIFY(!progressDialog());
 
         const QString thousands = QRegularExpression::escape(locale.groupSeparator());
         const QRegularExpression expected(
@@ -359,19 +360,19 @@ private slots:
         QFETCH(int, samples);
         QFETCH(double, lowest);
         QFETCH(double, highest);
-        const double share = StatisticsShareDone(samples, steps, 1000);
+        const double share = StatisticsShareDone(FirstEditionTable(), samples, steps, 1000);
         QVERIFY2(share >= lowest && share <= highest, qPrintable(QString::number(share)));
     }
 
     // Exit during a report stops it and ends the program as it always does.
     void exitDuringALongReport()
     {
-        m_die->txtProbeCount->setText(u"1000000000000000"_s);
+        m_main->txtProbeCount->setText(u"1000000000000000"_s);
         QTimer watchdog;
         connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
         watchdog.start(10000);
-        QTimer::singleShot(0, m_die, [this] { runReport(true, 0); });
-        QTimer::singleShot(400, m_die, [this] { m_die->cmdExit->click(); });
+        QTimer::singleShot(0, m_main->window, [this] { runReport(true, 0); });
+        QTimer::singleShot(400, m_main->window, [this] { m_main->cmdExit->click(); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!TextViewer());
     }

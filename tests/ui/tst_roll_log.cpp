@@ -32,10 +32,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // "what | result" of every entry, oldest first.
-QStringList logged()
+QStringList logged(const Log::RollLog &log)
 {
     QStringList rows;
-    for (const Log::Entry &entry : Log::SessionLog().entries())
+    for (const Log::Entry &entry : log.entries())
         rows << Log::WhatText(entry.roll) + u" | "_s + Log::ResultText(entry.roll);
     return rows;
 }
@@ -63,14 +63,14 @@ class TestRollLog : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
 
     static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     RollLogWindow *pressCtrlL() const
     {
-        QApplication::setActiveWindow(m_die);
-        QTest::keyClick(m_die->txtDices, Qt::Key_L, Qt::ControlModifier);
+        QApplication::setActiveWindow(m_main->window);
+        QTest::keyClick(m_main->txtDices, Qt::Key_L, Qt::ControlModifier);
         RollLogWindow *window = LogWindow();
         return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
@@ -83,8 +83,8 @@ private slots:
         m_program->write(u"Action1.txt"_s, "Tavern\r\nA brawl\r\nA bard sings\r\n");
         m_program->write(u"Action2.txt"_s, "Well\r\nDry\r\n");
         m_program->write(u"Action3.txt"_s, "Empty\r\n");
-        QVERIFY((m_die = m_program->startWindow()));
-        Log::SessionLog().clear();
+        QVERIFY((m_main = m_program->startWindow()));
+        m_program->session().log.clear();
     }
 
     void cleanup()
@@ -92,7 +92,7 @@ private slots:
         SetYesNoAnswerer({});
         SetSavePathAnswerer({});
         DestroySideWindows();
-        Log::SessionLog().clear();
+        m_program->session().log.clear();
         m_program.reset();
         QLocale::setDefault(QLocale::c());
     }
@@ -105,29 +105,31 @@ private slots:
         {
             ScriptedRandom script {Face(20, 5), Face(8, 8),  Face(8, 1), Face(6, 3), Face(6, 2),
                                    Face(8, 1),  Face(12, 7), Face(2, 2), Face(4, 3), Face(6, 2)};
-            click(m_die->cmdStep[19]);
-            click(m_die->cmdAddDice[1]);
-            click(m_die->cmdStep[4]);
-            click(m_die->cmdDecision[10]);
-            click(m_die->cmdAction[0]);
-            click(m_die->cmdAction[1]); // a single entry: shown without a draw
-            click(m_die->cmdAction[2]); // no entries: nothing shown
-            click(m_die->cmdClean);
-            m_die->txtErgebnis->setText(u"32767"_s);
-            click(m_die->cmdAddDice[0]); // 32770 is written ...
-            click(m_die->cmdAddDice[1]); // ... and overflows when read back
+            m_program->use(script);
+            click(m_main->cmdStep[19]);
+            click(m_main->cmdAddDice[1]);
+            click(m_main->cmdStep[4]);
+            click(m_main->cmdDecision[10]);
+            click(m_main->cmdAction[0]);
+            click(m_main->cmdAction[1]); // a single entry: shown without a draw
+            click(m_main->cmdAction[2]); // no entries: nothing shown
+            click(m_main->cmdClean);
+            m_main->txtErgebnis->setText(u"32767"_s);
+            click(m_main->cmdAddDice[0]); // 32770 is written ...
+            click(m_main->cmdAddDice[1]); // ... and overflows when read back
             QCOMPARE(m_program->takeErrors(), QStringList {u"Run-time error 6: Overflow"_s});
         }
+        m_program->session().random = RandomSource(); // the dice roll freely again
         for (const char *samples : {"2", "3"}) {
-            m_die->txtProbeCount->setText(QLatin1String(samples));
-            click(m_die->cmdStatistic);
+            m_main->txtProbeCount->setText(QLatin1String(samples));
+            click(m_main->cmdStatistic);
         }
         for (const char *samples : {"1", "5"}) {
-            m_die->txtProbeCount->setText(QLatin1String(samples));
-            QTest::keyClick(m_die->cmdStep[2], Qt::Key_F7);
+            m_main->txtProbeCount->setText(QLatin1String(samples));
+            QTest::keyClick(m_main->cmdStep[2], Qt::Key_F7);
         }
 
-        QCOMPARE(logged(),
+        QCOMPARE(logged(m_program->session().log),
                  QStringList({
                      u"Step 20 (D20+D8+D6) | 17, 4 die rolls"_s,
                      u"+D6 | 2, sum 19"_s,
@@ -139,7 +141,7 @@ private slots:
                      u"Statistics report | 3 samples"_s,
                      u"Distribution report, step 3 | 5 samples"_s,
                  }));
-        for (const Log::Entry &entry : Log::SessionLog().entries())
+        for (const Log::Entry &entry : m_program->session().log.entries())
             QVERIFY(entry.time >= start && entry.time <= QDateTime::currentSecsSinceEpoch());
         QVERIFY(m_program->takeErrors().isEmpty());
     }
@@ -150,12 +152,13 @@ private slots:
     void openedFromTheMainWindowAndFollowsRolls()
     {
         ScriptedRandom script = ScriptedRandom::repeating(Face(4, 2));
-        click(m_die->cmdStep[2]);
+        m_program->use(script);
+        click(m_main->cmdStep[2]);
         RollLogWindow *window = pressCtrlL();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), u"Roll Log"_s);
         for (int roll = 0; roll < 40; ++roll)
-            click(m_die->cmdStep[2]);
+            click(m_main->cmdStep[2]);
         QApplication::processEvents(); // lets the view lay out its rows, as it would between clicks
         const QTableView *table = window->tblLog;
         QCOMPARE(table->model()->rowCount(), 41);
@@ -168,10 +171,10 @@ private slots:
                  u"Rolls: 41   Step rolls: 41   Fumbles: 0   Mean step total: 2.0"_s);
         QCOMPARE(pressCtrlL(), window);
 
-        const QPoint inside = m_die->txtInfo->viewport()->rect().center();
+        const QPoint inside = m_main->txtInfo->viewport()->rect().center();
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside,
-                                     m_die->txtInfo->viewport()->mapToGlobal(inside));
-        QApplication::sendEvent(m_die->txtInfo->viewport(), &rightClick);
+                                     m_main->txtInfo->viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(m_main->txtInfo->viewport(), &rightClick);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         const QList<QAction *> entries = menu->actions();
@@ -193,8 +196,8 @@ private slots:
         const auto at = [](int second) {
             return QDateTime(QDate(2024, 6, 1), QTime(20, 0, second)).toSecsSinceEpoch();
         };
-        Log::SessionLog().append(Log::DecisionMade {12, 7}, at(1));
-        Log::SessionLog().append(Log::FreeDieAdded {4, 3, 3}, at(2));
+        m_program->session().log.append(Log::DecisionMade {12, 7}, at(1));
+        m_program->session().log.append(Log::FreeDieAdded {4, 3, 3}, at(2));
         RollLogWindow *window = pressCtrlL();
         QVERIFY(window);
         const QString both = u"20:00:01\tDecision\t1-12: 7\n20:00:02\t+D4\t3, sum 3"_s;
@@ -209,7 +212,7 @@ private slots:
         const QString name = u"session.csv"_s;
         SetSavePathAnswerer([&](const QString &) { return m_program->path(name); });
         click(window->cmdSaveAs);
-        QCOMPARE(m_program->read(name), Log::CsvText(Log::SessionLog().entries()));
+        QCOMPARE(m_program->read(name), Log::CsvText(m_program->session().log.entries()));
 
         QStringList questions;
         bool answer = false;
@@ -221,7 +224,7 @@ private slots:
         QCOMPARE(questions.size(), 2);
         QVERIFY(questions[0].contains(u"(2 in all)"_s));
         QCOMPARE(window->tblLog->model()->rowCount(), 0);
-        QVERIFY(Log::SessionLog().entries().empty());
+        QVERIFY(m_program->session().log.entries().empty());
         QCOMPARE(window->lblSummary->text(),
                  u"Rolls: 0   Step rolls: 0   Fumbles: 0   Mean step total: -"_s);
         QVERIFY(m_program->takeErrors().isEmpty());
@@ -249,7 +252,7 @@ private slots:
         if (!PlaceFileOfKind(path, kind))
             QSKIP("This kind of file cannot be made here (a device node needs root).");
         const QFileInfo before(path);
-        Log::SessionLog().append(Log::DecisionMade {12, 7});
+        m_program->session().log.append(Log::DecisionMade {12, 7});
         RollLogWindow *window = pressCtrlL();
         QVERIFY(window);
         SetSavePathAnswerer([&](const QString &) { return path; });
@@ -260,7 +263,7 @@ private slots:
         QCOMPARE(after.isSymLink(), before.isSymLink());
         QCOMPARE(after.isFile(), before.isFile());
         QCOMPARE(after.isDir(), before.isDir());
-        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {1});
+        QCOMPARE(m_program->session().log.entries().size(), std::size_t {1});
     }
 
     // Copy leaves the clipboard alone when there is nothing to copy, and when the rows
@@ -276,7 +279,7 @@ private slots:
         // Five rows of 4 Mi characters each, all sharing one text.
         const QString huge(4 * 1024 * 1024, u'x');
         for (int row = 0; row < 5; ++row)
-            Log::SessionLog().append(Log::ActionDrawn {u"Hoard"_s, huge});
+            m_program->session().log.append(Log::ActionDrawn {u"Hoard"_s, huge});
         click(window->cmdCopy);
         QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
         const qsizetype length = 5 * (8 + 1 + 13 + 1 + huge.size()) + 4;
@@ -308,19 +311,20 @@ private slots:
     void drawnEntriesShareTheirText()
     {
         ScriptedRandom script = ScriptedRandom::repeating(Face(2, 1));
+        m_program->use(script);
         for (int draw = 0; draw < 3; ++draw)
-            click(m_die->cmdAction[0]);
-        QTest::keyClick(m_die->cmdAction[0], Qt::Key_F7);
+            click(m_main->cmdAction[0]);
+        QTest::keyClick(m_main->cmdAction[0], Qt::Key_F7);
         EditAction *editor = ShownWindow<EditAction>();
         QVERIFY(editor);
         editor->txtEntries->appendPlainText(u"A ghost"_s);
         click(editor->cmdOK[0]);
         QCOMPARE(ActionEntryCounts[0], u"3"_s);
         for (int draw = 0; draw < 3; ++draw)
-            click(m_die->cmdAction[0]);
+            click(m_main->cmdAction[0]);
 
-        QCOMPARE(Log::SessionLog().entries().size(), std::size_t {6});
-        for (const Log::Entry &entry : Log::SessionLog().entries()) {
+        QCOMPARE(m_program->session().log.entries().size(), std::size_t {6});
+        for (const Log::Entry &entry : m_program->session().log.entries()) {
             const auto &drawn = std::get<Log::ActionDrawn>(entry.roll);
             QCOMPARE(drawn.entry, u"A brawl"_s);
             QCOMPARE(drawn.entry.constData(), ActionEntries[0][1].constData());
@@ -332,9 +336,9 @@ private slots:
     void figuresFollowTheLocale()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        Log::SessionLog().append(Log::StepRolled {20, 23, 3, false});
-        Log::SessionLog().append(Log::StepRolled {5, 2, 1, false});
-        Log::SessionLog().append(Log::FreeDieAdded {4, 3, 32770});
+        m_program->session().log.append(Log::StepRolled {20, 23, 3, false});
+        m_program->session().log.append(Log::StepRolled {5, 2, 1, false});
+        m_program->session().log.append(Log::FreeDieAdded {4, 3, 32770});
         RollLogWindow *window = pressCtrlL();
         QVERIFY(window);
         QCOMPARE(window->lblSummary->text(),

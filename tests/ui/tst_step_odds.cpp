@@ -57,7 +57,7 @@ class TestStepOdds : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
 
     // Chooses the one entry of the step button's open context menu.
     static StepOddsWindow *chooseOdds(const QString &entry)
@@ -80,7 +80,7 @@ private slots:
     void init()
     {
         m_program = std::make_unique<TestProgram>();
-        QVERIFY((m_die = m_program->startWindow()));
+        QVERIFY((m_main = m_program->startWindow()));
     }
 
     void cleanup()
@@ -93,7 +93,7 @@ private slots:
     // request) all open one window, switched to the step asked for last.
     void openedFromAStepButton()
     {
-        QPushButton *step20 = m_die->cmdStep[19];
+        QPushButton *step20 = m_main->cmdStep[19];
         QCOMPARE(step20->toolTip(), u"Step 20: D20+D8+D6\nRight-click for the odds."_s);
         // The window system turns a right click into this request; QTest's click does not.
         const QPoint centre20 = step20->rect().center();
@@ -105,14 +105,14 @@ private slots:
         QCOMPARE(window->spnStep->value(), 20);
         QCOMPARE(window->spnTarget->value(), 20); // the rounded mean, 20.4
 
-        QTest::keyClick(m_die->cmdStep[10], Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(m_main->cmdStep[10], Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(chooseOdds(u"Odds for step 11..."_s), window);
         QCOMPARE(window->spnStep->value(), 11);
 
-        const QPoint centre = m_die->cmdStep[2]->rect().center();
+        const QPoint centre = m_main->cmdStep[2]->rect().center();
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre,
-                                  m_die->cmdStep[2]->mapToGlobal(centre));
-        QApplication::sendEvent(m_die->cmdStep[2], &menuKey);
+                                  m_main->cmdStep[2]->mapToGlobal(centre));
+        QApplication::sendEvent(m_main->cmdStep[2], &menuKey);
         QCOMPARE(chooseOdds(u"Odds for step 3..."_s), window);
         QCOMPARE(window->spnStep->value(), 3);
         QVERIFY(m_program->takeErrors().isEmpty());

@@ -45,14 +45,14 @@ class TestViewer : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> m_program;
-    Die *m_die = nullptr;
+    MainControls *m_main = nullptr;
 
     // Starts the program and shows the step table in the viewer.
     frmText *startWithStepTable()
     {
-        if (!(m_die = m_program->startWindow()))
+        if (!(m_main = m_program->startWindow()))
             return nullptr;
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdSteps, Qt::LeftButton);
         return QTest::qWaitForWindowExposed(TextViewer()) ? TextViewer() : nullptr;
     }
 
@@ -75,24 +75,24 @@ private slots:
         const QString table = ViewerState();
         viewer->txtFeld->moveCursor(QTextCursor::End);
         QTest::keyClicks(viewer->txtFeld, u"typed"_s);
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdSteps, Qt::LeftButton);
         QCOMPARE(TextViewer(), viewer.data());
         QCOMPARE(ViewerState(), table);
-        QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdHelp, Qt::LeftButton);
         QCOMPARE(TextViewer(), viewer.data());
         QCOMPARE(ViewerState(), u"Tessarion 1.0 - Help (shown): Help line\r\n"_s);
 
-        m_die->txtProbeCount->setText(u"2"_s); // Statistics skips its report, shows the viewer
+        m_main->txtProbeCount->setText(u"2"_s); // Statistics skips its report, shows the viewer
         QTest::mouseClick(viewer->cmdOK, Qt::LeftButton);
         QCOMPARE(ViewerState(), u"no viewer"_s);
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdStatistic, Qt::LeftButton);
         QCOMPARE(ViewerState(), u"Textfeld (shown): Text1"_s);
         QTRY_VERIFY(!viewer);
 
         viewer = TextViewer();
         viewer->close(); // as the close box does
         QCOMPARE(ViewerState(), u"no viewer"_s);
-        QTest::mouseClick(m_die->cmdStatistic, Qt::LeftButton);
+        QTest::mouseClick(m_main->cmdStatistic, Qt::LeftButton);
         QCOMPARE(ViewerState(), u"Textfeld (shown): Text1"_s);
         QTRY_VERIFY(!viewer);
     }
@@ -102,7 +102,7 @@ private slots:
     void programLivesUntilTheLastSideWindowCloses()
     {
         QPointer<QWidget> viewer = startWithStepTable();
-        QTest::keyClick(m_die->cmdAction[1], Qt::Key_F7);
+        QTest::keyClick(m_main->cmdAction[1], Qt::Key_F7);
         QPointer<QWidget> editor = ShownWindow<EditAction>();
         QVERIFY(viewer && editor && QTest::qWaitForWindowExposed(editor));
         QList<int> shown; // how many side windows are still shown before each close
@@ -113,7 +113,7 @@ private slots:
                 next->close();
         };
         const int exitCode = runEventLoop([&] {
-            m_die->close();
+            m_main->window->close();
             QTimer::singleShot(100, &later, [&] {
                 closeNext();
                 QTimer::singleShot(100, &later, closeNext);
@@ -129,9 +129,9 @@ private slots:
         QVERIFY(viewer);
         ObjectingWindow other;
         other.show();
-        QCOMPARE(runEventLoop([&] { QTest::mouseClick(m_die->cmdExit, Qt::LeftButton); }), 0);
+        QCOMPARE(runEventLoop([&] { QTest::mouseClick(m_main->cmdExit, Qt::LeftButton); }), 0);
         QVERIFY(!viewer);
-        QVERIFY(!m_die->isVisible());
+        QVERIFY(!m_main->window->isVisible());
         QVERIFY(!other.isVisible());
         QCOMPARE(other.closeRequests, 0);
     }
@@ -140,9 +140,9 @@ private slots:
     void stepTable()
     {
         m_program->write(u"steps.txt"_s, StepsFile("D").replace("\n5\r\nD5\r\n", "\n5\r\n\r\n"));
-        QVERIFY((m_die = m_program->startWindow()));
-        SetBoxText(m_die->txtInfo, u"kept"_s);
-        QTest::mouseClick(m_die->cmdSteps, Qt::LeftButton);
+        QVERIFY((m_main = m_program->startWindow()));
+        SetBoxText(m_main->txtInfo, u"kept"_s);
+        QTest::mouseClick(m_main->cmdSteps, Qt::LeftButton);
 
         const QStringList lines = ViewerState().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 104 + 1); // the last line ends, too
@@ -151,7 +151,7 @@ private slots:
             QStringList({u"Extended Earthdawn Step Table (shown): Extended Earthdawn Step Table"_s,
                          u"Step   Dices"_s, u"1         D1"_s, u"5         "_s, u"100       D100"_s,
                          QString()}));
-        QCOMPARE(BoxText(m_die->txtInfo), u"kept"_s);
+        QCOMPARE(BoxText(m_main->txtInfo), u"kept"_s);
     }
 
     // The viewer wraps as the information window does: a run of more than a thousand
@@ -204,11 +204,11 @@ private slots:
         QFETCH(QString, viewer);
         QFETCH(QString, error);
         QVERIFY(m_program->put(u"help.txt"_s, file));
-        QVERIFY((m_die = m_program->startWindow()));
-        QTest::mouseClick(m_die->cmdHelp, Qt::LeftButton);
+        QVERIFY((m_main = m_program->startWindow()));
+        QTest::mouseClick(m_main->cmdHelp, Qt::LeftButton);
 
         QVERIFY(ViewerState() == viewer); // no listing of 64 KiB on a failure
-        QCOMPARE(Boxes(m_die),
+        QCOMPARE(Boxes(m_main),
                  u"Tessarion 1.0|Help|"_s
                      + (TextViewer() ? QString() : u"Information Window\r\n"_s));
         const QString errors = m_program->takeErrors().join(u'\n');

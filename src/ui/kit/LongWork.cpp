@@ -1,20 +1,24 @@
 #include "LongWork.h"
 
-#include "WorkProgress.h"
+#include "BusyCursor.h"
+#include "ProgressShare.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPointer>
 #include <QProgressDialog>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
 #include <cmath>
 #include <exception>
 #include <limits>
-#include <thread>
+#include <memory>
+#include <optional>
+#include <utility>
 
 namespace MainBas {
 
@@ -88,16 +92,90 @@ private:
     std::function<void()> m_cancel;
 };
 
-void refresh(QProgressDialog &dialog, const WorkView &view, const QElapsedTimer &clock,
-             TimeLeftEstimate &estimate)
+// One piece of long work, from its start to its end: the thread it runs on, the dialog
+// that shows how far it came, and what drops other input meanwhile.
+class LongWorkRun : public QObject
 {
-    const double fraction = std::clamp(view.fraction(), 0.0, 1.0);
-    estimate.record(static_cast<double>(clock.elapsed()) / 1000, fraction);
-    dialog.setLabelText(view.label() + QLatin1Char('\n') + TimeLeftText(estimate.secondsLeft()));
-    dialog.setValue(static_cast<int>(fraction * BarSteps));
-    if (!dialog.isVisible() && clock.elapsed() >= ShowDialogAfterMs)
-        dialog.show();
-}
+public:
+    LongWorkRun(QWidget *owner, WorkView view, std::function<void()> work,
+                std::function<void(std::exception_ptr)> done)
+        : QObject(owner)
+        , m_view(std::move(view))
+        , m_done(std::move(done))
+        , m_dialog(new QProgressDialog(owner))
+        , m_guard(std::make_unique<InputGuard>(owner, m_dialog, m_view.cancel))
+    {
+        setUpDialog();
+        m_thread = QThread::create([this, work = std::move(work)] {
+            try {
+                work();
+            } catch (...) {
+                m_failure = std::current_exception();
+            }
+        });
+        connect(m_thread, &QThread::finished, this, &LongWorkRun::finish);
+        connect(&m_ticks, &QTimer::timeout, this, &LongWorkRun::refresh);
+        m_clock.start();
+        m_ticks.start(RefreshEveryMs);
+        m_thread->start();
+    }
+
+    // The owner goes, the program with it: the work stops, and nothing is shown of it.
+    ~LongWorkRun() override
+    {
+        if (m_thread) {
+            m_view.cancel();
+            m_thread->wait();
+            delete m_thread;
+        }
+    }
+
+private:
+    void setUpDialog()
+    {
+        m_dialog->setWindowTitle(m_view.title);
+        m_dialog->setRange(0, BarSteps);
+        m_dialog->setAutoReset(false);
+        m_dialog->setAutoClose(false);
+        // Shown by refresh(), not by the dialog's own guess of the time left.
+        m_dialog->setMinimumDuration(std::numeric_limits<int>::max());
+        connect(m_dialog, &QProgressDialog::canceled, this, [this] { m_view.cancel(); });
+    }
+
+    void refresh()
+    {
+        const double fraction = std::clamp(m_view.fraction(), 0.0, 1.0);
+        m_estimate.record(static_cast<double>(m_clock.elapsed()) / 1000, fraction);
+        m_dialog->setLabelText(m_view.label() + QLatin1Char('\n')
+                               + TimeLeftText(m_estimate.secondsLeft()));
+        m_dialog->setValue(static_cast<int>(fraction * BarSteps));
+        if (!m_dialog->isVisible() && m_clock.elapsed() >= ShowDialogAfterMs)
+            m_dialog->show();
+    }
+
+    void finish()
+    {
+        m_ticks.stop();
+        m_thread->wait();
+        delete std::exchange(m_thread, nullptr);
+        m_guard.reset();
+        delete m_dialog.data();
+        m_busy.reset();
+        deleteLater();
+        m_done(m_failure);
+    }
+
+    WorkView m_view;
+    std::function<void(std::exception_ptr)> m_done;
+    QPointer<QProgressDialog> m_dialog;
+    std::unique_ptr<InputGuard> m_guard;
+    std::optional<BusyCursor> m_busy {std::in_place};
+    QThread *m_thread = nullptr;
+    std::exception_ptr m_failure;
+    QTimer m_ticks;
+    QElapsedTimer m_clock;
+    TimeLeftEstimate m_estimate;
+};
 
 } // namespace
 
@@ -118,48 +196,10 @@ QString TimeLeftText(std::optional<double> secondsLeft)
     return QStringLiteral("About %1 h left").arg(figure(hours));
 }
 
-void RunLongWork(QWidget *owner, const WorkView &view, WorkThread where,
-                 const std::function<void()> &work)
+void StartLongWork(QWidget *owner, WorkView view, std::function<void()> work,
+                   std::function<void(std::exception_ptr failure)> done)
 {
-    if (where == WorkThread::Caller) {
-        work();
-        return;
-    }
-    QProgressDialog dialog(owner);
-    dialog.setWindowTitle(view.title);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setRange(0, BarSteps);
-    dialog.setAutoReset(false);
-    dialog.setAutoClose(false);
-    // Shown by the refresh below, not by the dialog's own guess of the time left.
-    dialog.setMinimumDuration(std::numeric_limits<int>::max());
-    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, view.cancel);
-    const InputGuard guard(owner, &dialog, view.cancel);
-
-    QEventLoop loop;
-    std::exception_ptr failure;
-    std::thread worker([&] {
-        try {
-            work();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-
-    QElapsedTimer clock;
-    clock.start();
-    TimeLeftEstimate estimate;
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, &dialog,
-                     [&] { refresh(dialog, view, clock, estimate); });
-    ticks.start(RefreshEveryMs);
-    loop.exec();
-    // The loop also ends when the program is told to quit; then the work stops too.
-    view.cancel();
-    worker.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    new LongWorkRun(owner, std::move(view), std::move(work), std::move(done));
 }
 
 } // namespace MainBas

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 #include <optional>
 
@@ -18,18 +19,16 @@ struct WorkView
     std::function<void()> cancel; // asks the work to stop soon
 };
 
-// Where a piece of work runs: on a thread of its own while this one keeps the windows
-// alive, or right here, as work on the program's shared scripted random source must.
-enum class WorkThread { Background, Caller };
-
-// Runs work and returns once it ended: normally, by an exception (rethrown here), or
-// after a cancel. Meanwhile the windows repaint and no other command can start: from
-// the first moment every click and key meant for anything but the progress dialog is
-// dropped, never queued for later. After about 0.3 s a window-modal progress dialog over
-// `owner` shows the label, a bar, the time left and Cancel (Esc too). Closing `owner` and
-// ending the program cancel the work as well.
-void RunLongWork(QWidget *owner, const WorkView &view, WorkThread where,
-                 const std::function<void()> &work);
+// Starts work on a thread of its own and returns at once; `done` runs on this thread once
+// the work ended, with the exception it ended by, if any (a cancelled work tells its own
+// caller through what it shares with it). Meanwhile the windows repaint and no other
+// command can start: every click and key meant for anything but the progress dialog is
+// dropped, never queued for later. After about 0.3 s a progress dialog over `owner` shows
+// the label, a bar, the time left and Cancel (Esc too); the busy cursor shows throughout.
+// Closing `owner` cancels the work. The work belongs to `owner`: destroying it (as the
+// program ends) cancels the work and waits for it, and `done` never runs.
+void StartLongWork(QWidget *owner, WorkView view, std::function<void()> work,
+                   std::function<void(std::exception_ptr failure)> done);
 
 // The progress dialog's line about the time left, e.g. "About 3 min left".
 QString TimeLeftText(std::optional<double> secondsLeft);

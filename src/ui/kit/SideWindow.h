@@ -35,11 +35,12 @@ public:
     // The open window, or null.
     Window *live() const { return m_window; }
 
-    Window *liveOrNew()
+    // The open window, or a new one made from the arguments.
+    template<typename... Arguments> Window *liveOrNew(Arguments &...arguments)
     {
         if (m_window)
             return m_window;
-        auto *window = new Window;
+        auto *window = new Window(arguments...);
         m_window = window;
         QObject::connect(window, &SideWindow::closed, window, [this, window] {
             if (m_window == window)

@@ -7,9 +7,14 @@
 
 namespace MainBas {
 
+QString ProgramVersion()
+{
+    return QStringLiteral(TESSARION_VERSION);
+}
+
 QString ProgramTitle()
 {
-    return QStringLiteral("Tessarion 1.0");
+    return QStringLiteral("Tessarion ") + ProgramVersion();
 }
 
 QFont DialogFont(double pointSize, bool bold)

@@ -7,7 +7,10 @@ class QWidget;
 
 namespace MainBas {
 
-// The title every window and message of the program carries.
+// The program's version, "1.0", as the build gives it.
+QString ProgramVersion();
+
+// The title every window and message of the program carries: "Tessarion 1.0".
 QString ProgramTitle();
 
 // The dialog font the layout was made for. "MS Sans Serif" is asked for by name and

@@ -1,23 +1,20 @@
 // About names the program, its maker, its version and its terms in the main boxes.
 #include "Die.h"
 
-#include "BoxText.h"
 #include "ErrorReporter.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include "Outcome.h"
+#include "WindowLook.h"
 
 namespace MainBas {
 
 void Die::cmdAbout_Click()
 {
     RunCommand([&] {
-        SetBoxText(txtInfo,
-                   QStringLiteral("Tessarion is written by the Tessarion project.\r\n"
-                                  "Tessarion is freeware: you may use, copy and share it "
-                                  "free of charge."));
-        txtErgebnis->setText(QStringLiteral("TESSARION"));
-        txtDices->setText(QStringLiteral("Version 1.0"));
+        present({.dices = QStringLiteral("Version ") + ProgramVersion(),
+                 .result = QStringLiteral("TESSARION"),
+                 .info = QStringLiteral("Tessarion is written by the Tessarion project.\r\n"
+                                        "Tessarion is freeware: you may use, copy and share "
+                                        "it free of charge.")});
     });
 }
 

@@ -2,13 +2,10 @@
 #include "Die.h"
 
 #include "ActionFiles.h"
-#include "BoxText.h"
 #include "Dice.h"
 #include "ErrorReporter.h"
-#include "RollLog.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include "Outcome.h"
+#include "Session.h"
 
 namespace MainBas {
 
@@ -21,14 +18,16 @@ void Die::cmdAction_Click(int Index)
             return;
         // A single entry needs no draw and leaves the dice and result boxes alone. More
         // are drawn like a die face, without a die: RollCount stays as it was.
-        const std::int16_t entry = count == 1 ? std::int16_t {1} : DrawFace(count);
-        const QString &drawn = ActionEntries.at(button)[static_cast<std::size_t>(entry)];
-        SetBoxText(txtInfo, drawn);
+        const std::int16_t entry
+            = count == 1 ? std::int16_t {1} : DrawFace(m_session.random, count);
+        const QString &caption = ActionEntries.at(button)[0];
+        const QString &drawn = ActionEntries[button][static_cast<std::size_t>(entry)];
+        Outcome outcome {.info = drawn, .logged = Log::ActionDrawn {caption, drawn}};
         if (count > 1) {
-            txtDices->setText(QStringLiteral("Action: ") + ActionEntries[button][0]);
-            txtErgebnis->clear();
+            outcome.dices = QStringLiteral("Action: ") + caption;
+            outcome.result = QString();
         }
-        Log::SessionLog().append(Log::ActionDrawn {ActionEntries[button][0], drawn});
+        present(outcome);
     });
 }
 

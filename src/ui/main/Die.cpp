@@ -1,17 +1,29 @@
 #include "Die.h"
 
 #include "Accessibility.h"
+#include "ActionFiles.h"
 #include "BoxText.h"
+#include "BusyCursor.h"
 #include "ButtonArrayKeys.h"
 #include "DieLayout.h"
+#include "ErrorReporter.h"
+#include "FittedCaption.h"
+#include "LongWork.h"
+#include "Outcome.h"
+#include "Session.h"
 #include "TextBox.h"
+#include "TextForms.h"
 #include "WindowLook.h"
+#include "WorkerThreads.h"
+#include "frmText.h"
 
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <vector>
 
 namespace MainBas {
 
@@ -81,8 +93,8 @@ void fitToText(QLabel *label)
 
 } // namespace
 
-Die::Die(QWidget *parent)
-    : QWidget(parent)
+Die::Die(Session &session)
+    : m_session(session)
 {
     setObjectName(QStringLiteral("Die"));
     setWindowTitle(ProgramTitle());
@@ -97,6 +109,84 @@ Die::Die(QWidget *parent)
     connectEvents();
     offerStepOdds();
     offerRollLog();
+}
+
+// The caption sink and a report still running go with the window.
+Die::~Die()
+{
+    SetActionCaptionSink({});
+}
+
+// Tab visits the boxes, the action buttons, the steps, the dice, the decisions and the
+// remaining buttons, in the order players work through the window.
+void Die::setFocusOrder()
+{
+    std::vector<QWidget *> order = {txtDices, txtErgebnis, txtInfo, cmdStatistic, txtProbeCount};
+    order.insert(order.end(), cmdAction.begin(), cmdAction.end());
+    order.insert(order.end(), cmdStep.begin(), cmdStep.end());
+    order.insert(order.end(), cmdAddDice.begin(), cmdAddDice.end());
+    order.insert(order.end(), cmdDecision.begin(), cmdDecision.end());
+    order.insert(order.end(), {cmdSteps, cmdHelp, cmdClean, cmdAbout, cmdExit});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    txtDices->setFocus();
+}
+
+void Die::captionNumberedButtons()
+{
+    for (std::size_t i = 0; i < cmdStep.size(); ++i)
+        cmdStep[i]->setText(QString::number(i + 1));
+    for (std::size_t j = 0; j < cmdDecision.size(); ++j)
+        cmdDecision[j]->setText(QString::number(j + 2));
+}
+
+void Die::setActionCaption(int index, const QString &caption)
+{
+    SetFittedCaption(cmdAction.at(static_cast<std::size_t>(index)), caption);
+}
+
+void Die::present(const Outcome &outcome)
+{
+    if (outcome.dices)
+        txtDices->setText(*outcome.dices);
+    if (outcome.result)
+        txtErgebnis->setText(*outcome.result);
+    if (outcome.info)
+        SetBoxText(txtInfo, *outcome.info);
+    if (outcome.infoLine)
+        AppendBoxText(txtInfo, CrLf + *outcome.infoLine);
+    if (const std::optional<ViewerUpdate> &viewer = outcome.viewer) {
+        if (viewer->title)
+            SetViewerTitle(*viewer->title);
+        if (viewer->text)
+            SetViewerText(*viewer->text);
+        if (viewer->show)
+            ShowViewer();
+    }
+    if (outcome.logged)
+        m_session.log.append(*outcome.logged);
+}
+
+void Die::runReport(double dieRolls, const WorkView &view,
+                    std::function<void(unsigned threads)> roll, std::function<void()> finish)
+{
+    // About as much as a tenth of a second's rolling on one core.
+    constexpr double QuickDieRolls = 2e6;
+    if (dieRolls <= QuickDieRolls) {
+        const BusyCursor busy;
+        roll(1);
+        finish();
+        return;
+    }
+    StartLongWork(
+        this, view, [roll = std::move(roll)] { roll(WorkerThreads()); },
+        [finish = std::move(finish)](std::exception_ptr failure) {
+            RunCommand([&] {
+                if (failure)
+                    std::rethrow_exception(failure);
+                finish();
+            });
+        });
 }
 
 void Die::createPanels()

@@ -5,9 +5,11 @@
 //
 //   click or key on a control
 //     -> a named handler slot (cmdStep_Click, ...), each command in its own file
-//     -> the dice engine (RollStep, RollDie), the step and action tables
-//     -> whole texts into the dice box, the result box and the information window,
-//        or a text handed to the shared text viewer.
+//     -> the dice engine (RollStep, RollDie) with the session's random source and step
+//        table, the action tables
+//     -> an Outcome: whole texts for the dice box, the result box and the information
+//        window, or a text for the shared text viewer, and the roll log's entry
+//     -> present(), the one place that shows an outcome and logs it.
 //
 // The layout comes from DieLayout.h; the controls keep their layout names as
 // objectNames ("cmdStep(34)"), and control arrays report their index through a
@@ -16,6 +18,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QLabel;
@@ -25,32 +28,23 @@ class QPushButton;
 
 namespace MainBas {
 
+struct Outcome;
+struct Session;
+struct WorkView;
+
 class Die : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Die(QWidget *parent = nullptr);
+    explicit Die(Session &session);
+    ~Die() override;
 
-    // The shared boxes.
-    QLineEdit *txtDices = nullptr;
-    QLineEdit *txtErgebnis = nullptr;
-    QPlainTextEdit *txtInfo = nullptr;
-    QLineEdit *txtProbeCount = nullptr;
-
-    QPushButton *cmdStatistic = nullptr;
-    QPushButton *cmdSteps = nullptr;
-    QPushButton *cmdHelp = nullptr;
-    QPushButton *cmdClean = nullptr;
-    QPushButton *cmdAbout = nullptr;
-    QPushButton *cmdExit = nullptr;
-
-    std::array<QPushButton *, 100> cmdStep {};
-    std::array<QPushButton *, 50> cmdDecision {};
-    std::array<QPushButton *, 6> cmdAddDice {};
-    std::array<QPushButton *, 20> cmdAction {};
-
-    QLabel *Image1 = nullptr;
+    // Start-up: the keyboard focus order of every control, and the captions of the step,
+    // decision and action buttons.
+    void setFocusOrder();
+    void captionNumberedButtons();
+    void setActionCaption(int index, const QString &caption);
 
 public slots:
     void cmdStep_Click(int Index);
@@ -78,6 +72,36 @@ private:
     void connectEvents();
     void offerStepOdds();
     void offerRollLog();
+
+    // Shows what a command came to, in the boxes and the viewer, and logs it.
+    void present(const Outcome &outcome);
+
+    // Rolls a report here when it is quick, else on a thread of its own behind a progress
+    // dialog; then shows it with finish(). A cancelled report shows nothing.
+    void runReport(double dieRolls, const WorkView &view,
+                   std::function<void(unsigned threads)> roll, std::function<void()> finish);
+
+    Session &m_session;
+
+    // The shared boxes.
+    QLineEdit *txtDices = nullptr;
+    QLineEdit *txtErgebnis = nullptr;
+    QPlainTextEdit *txtInfo = nullptr;
+    QLineEdit *txtProbeCount = nullptr;
+
+    QPushButton *cmdStatistic = nullptr;
+    QPushButton *cmdSteps = nullptr;
+    QPushButton *cmdHelp = nullptr;
+    QPushButton *cmdClean = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdExit = nullptr;
+
+    std::array<QPushButton *, 100> cmdStep {};
+    std::array<QPushButton *, 50> cmdDecision {};
+    std::array<QPushButton *, 6> cmdAddDice {};
+    std::array<QPushButton *, 20> cmdAction {};
+
+    QLabel *Image1 = nullptr;
 
     QButtonGroup *m_stepGroup = nullptr;
     QButtonGroup *m_decisionGroup = nullptr;

@@ -1,28 +1,21 @@
 // Help shows help.txt from the program folder in the text viewer.
 #include "Die.h"
 
-#include "BoxText.h"
 #include "ErrorReporter.h"
 #include "HelpText.h"
+#include "Outcome.h"
 #include "WindowLook.h"
-#include "frmText.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace MainBas {
 
 void Die::cmdHelp_Click()
 {
     RunCommand([&] {
-        txtErgebnis->setText(QStringLiteral("Help"));
-        txtDices->setText(ProgramTitle());
+        present({.dices = ProgramTitle(), .result = QStringLiteral("Help")});
         // A missing file stops here: the boxes already show Help, the viewer stays shut.
         const QString text = LoadHelpText();
-        SetViewerTitle(ProgramTitle() + QStringLiteral(" - Help"));
-        SetBoxText(txtInfo, QString());
-        SetViewerText(text);
-        ShowViewer();
+        present({.info = QString(),
+                 .viewer = ViewerUpdate {ProgramTitle() + QStringLiteral(" - Help"), text}});
     });
 }
 

@@ -5,6 +5,7 @@
 #include "ContextMenus.h"
 #include "ErrorReporter.h"
 #include "RollLogWindow.h"
+#include "Session.h"
 #include "SideWindows.h"
 
 #include <QMenu>
@@ -37,7 +38,7 @@ void Die::txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard)
 
 void Die::openRollLog()
 {
-    RunCommand([] { LogWindowCreatedOnDemand()->showLog(); });
+    RunCommand([&] { LogWindowCreatedOnDemand(m_session.log)->showLog(); });
 }
 
 } // namespace MainBas

@@ -1,24 +1,21 @@
 #pragma once
 
+#include <memory>
+
 namespace MainBas {
 
 class Die;
-
-// The program's start: seeds the random source, reads steps.txt, creates the main
-// window hidden, captions its buttons, reads the twenty action files and shows the
-// window. A failure raises a run-time error before anything is shown.
-void Main();
+struct Session;
 
 // Creates the main window hidden and sets its keyboard focus order.
-void InitMainWindow();
+std::unique_ptr<Die> InitMainWindow(Session &session);
 
-// The main window once InitMainWindow has created it; it lives until the program ends.
-Die *MainWindow();
+// The program's start: seeds the session's random source, reads steps.txt, creates the
+// main window hidden, captions its buttons, reads the twenty action files and shows the
+// window. A failure raises a run-time error before anything is shown.
+std::unique_ptr<Die> Main(Session &session);
 
-// Runs Main; a failure is reported and false returned, and no window ever showed.
-bool StartProgram();
-
-// Destroys the main window; called once the event loop has ended.
-void DestroyMainWindow();
+// Runs Main; a failure is reported and null returned, and no window ever showed.
+std::unique_ptr<Die> StartProgram(Session &session);
 
 } // namespace MainBas

@@ -2,20 +2,19 @@
 // mean, range, mean number of die rolls and fumbles per step.
 #include "Die.h"
 
-#include "BusyCursor.h"
 #include "ErrorReporter.h"
 #include "LongWork.h"
-#include "RandomSource.h"
-#include "RollLog.h"
+#include "Outcome.h"
+#include "ProgressShare.h"
 #include "SampleCount.h"
+#include "Session.h"
 #include "StatisticsReport.h"
-#include "StepPools.h"
 #include "WorkProgress.h"
-#include "WorkerThreads.h"
-#include "frmText.h"
 
 #include <QLineEdit>
 #include <QLocale>
+
+#include <memory>
 
 namespace MainBas {
 
@@ -23,30 +22,41 @@ namespace {
 
 const QString Title = QStringLiteral("Step Statistics");
 
-// Rolls the report; null when it was cancelled.
-std::optional<StatisticsRun> rollStatistics(QWidget *owner, double samples)
+// One run of the report, shared by the rolling and the window that waits for it.
+struct StatisticsWork
 {
+    double samples = 0;
+    const StepTable *table = nullptr;
+    std::vector<RandomSource> streams;
     WorkProgress progress;
-    const WorkView view {
+    StatisticsRun run;
+};
+
+WorkView viewOf(const std::shared_ptr<StatisticsWork> &work)
+{
+    return {
         Title,
-        [&progress] {
+        [work] {
             const QLocale locale;
             return QStringLiteral("Step %1 of %2")
-                .arg(locale.toString(std::min(progress.stepsDone() + 1, StepCount)),
+                .arg(locale.toString(std::min(work->progress.stepsDone() + 1, StepCount)),
                      locale.toString(StepCount));
         },
-        [&progress, samples] {
-            return StatisticsShareDone(progress.samplesDone(), progress.stepsDone(), samples);
+        [work] {
+            return StatisticsShareDone(*work->table, work->progress.samplesDone(),
+                                       work->progress.stepsDone(), work->samples);
         },
-        [&progress] { progress.cancel(); },
+        [work] { work->progress.cancel(); },
     };
-    StatisticsRun run;
-    const auto where = Random().isScripted() ? WorkThread::Caller : WorkThread::Background;
-    RunLongWork(owner, view, where,
-                [&] { run = RollStatistics(samples, progress, WorkerThreads()); });
-    if (run.cancelled)
-        return std::nullopt;
-    return run;
+}
+
+// The report so far goes to the viewer; a failed roll leaves it there unshown.
+Outcome reported(const StatisticsWork &work)
+{
+    const bool complete = !work.run.error;
+    return {.viewer = ViewerUpdate {Title, StatisticsText(work.samples, work.run.steps), complete},
+            .logged = complete ? std::optional<Log::Roll>(Log::StatisticsReported {work.samples})
+                               : std::nullopt};
 }
 
 } // namespace
@@ -57,22 +67,28 @@ void Die::cmdStatistic_Click()
         const double samples = ReadSampleCount(txtProbeCount->text());
         // Two samples or fewer make no report, one more than the distribution report
         // needs, as users know it; the viewer is then shown as it stands.
-        const bool reported = samples > 2;
-        if (reported) {
-            const BusyCursor busy;
-            const std::optional<StatisticsRun> run = rollStatistics(this, samples);
-            // A cancelled report leaves everything as it was.
-            if (!run)
-                return;
-            // A failed roll leaves the steps before it in the viewer, unshown.
-            SetViewerTitle(Title);
-            SetViewerText(StatisticsText(samples, run->steps));
-            if (run->error)
-                std::rethrow_exception(run->error);
+        if (!(samples > 2)) {
+            present({.viewer = ViewerUpdate {}});
+            return;
         }
-        ShowViewer();
-        if (reported)
-            Log::SessionLog().append(Log::StatisticsReported {samples});
+        auto work = std::make_shared<StatisticsWork>();
+        work->samples = samples;
+        work->table = m_session.steps;
+        work->streams = m_session.random.split(StepCount);
+        runReport(
+            samples * StatisticsSampleCost(*work->table), viewOf(work),
+            [work](unsigned threads) {
+                work->run = RollStatistics(work->samples, *work->table, std::move(work->streams),
+                                           work->progress, threads);
+            },
+            [this, work] {
+                // A cancelled report leaves everything as it was.
+                if (work->run.cancelled)
+                    return;
+                present(reported(*work));
+                if (work->run.error)
+                    std::rethrow_exception(work->run.error);
+            });
     });
 }
 

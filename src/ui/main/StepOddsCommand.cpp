@@ -4,9 +4,9 @@
 
 #include "ContextMenus.h"
 #include "ErrorReporter.h"
+#include "Session.h"
 #include "SideWindows.h"
 #include "StepOddsWindow.h"
-#include "StepPools.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -19,7 +19,7 @@ void Die::offerStepOdds()
         cmdStep[static_cast<std::size_t>(i)]->setToolTip(
             QStringLiteral("Step %1: %2\nRight-click for the odds.")
                 .arg(i + 1)
-                .arg(QString::fromStdString(PoolText(i + 1))));
+                .arg(QString::fromStdString(m_session.steps->text(i + 1))));
     }
 }
 

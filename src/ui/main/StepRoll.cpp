@@ -1,17 +1,13 @@
 // A click on a step button rolls that step once.
 #include "Die.h"
 
-#include "BoxText.h"
 #include "Checked16.h"
-#include "Dice.h"
 #include "ErrorReporter.h"
-#include "RollLog.h"
+#include "Outcome.h"
+#include "Session.h"
 #include "StepDescriptions.h"
 #include "StepRoller.h"
 #include "TextForms.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace MainBas {
 
@@ -29,6 +25,13 @@ QString stepRollMessage(std::int16_t step, std::int16_t total, std::int16_t roll
     return message;
 }
 
+Outcome rolled(std::int16_t step, const PoolRoll &roll)
+{
+    return {.result = BlankSignedText(roll.total),
+            .info = stepRollMessage(step, roll.total, roll.singleRolls, roll.fumble),
+            .logged = Log::StepRolled {step, roll.total, roll.singleRolls, roll.fumble}};
+}
+
 } // namespace
 
 void Die::cmdStep_Click(int Index)
@@ -36,11 +39,8 @@ void Die::cmdStep_Click(int Index)
     RunCommand([&] {
         const std::int16_t step = Add16(static_cast<std::int16_t>(Index), 1);
         // The description shows before the roll, so it stays even if the roll fails.
-        txtDices->setText(StepDescriptions[static_cast<std::size_t>(step)]);
-        const std::int16_t total = RollStep(step);
-        txtErgebnis->setText(BlankSignedText(total));
-        SetBoxText(txtInfo, stepRollMessage(step, total, RollCount, FumbleFlag != 0));
-        Log::SessionLog().append(Log::StepRolled {step, total, RollCount, FumbleFlag != 0});
+        present({.dices = StepDescriptions[static_cast<std::size_t>(step)]});
+        present(rolled(step, RollStep(*m_session.steps, step, m_session.random)));
     });
 }
 

@@ -2,9 +2,9 @@
 #include "Die.h"
 
 #include "ErrorReporter.h"
+#include "Outcome.h"
 #include "StepDescriptions.h"
 #include "TextForms.h"
-#include "frmText.h"
 
 namespace MainBas {
 
@@ -32,12 +32,7 @@ QString stepTable()
 
 void Die::cmdSteps_Click()
 {
-    RunCommand([] {
-        const QString table = stepTable();
-        SetViewerTitle(TableTitle);
-        SetViewerText(table);
-        ShowViewer();
-    });
+    RunCommand([&] { present({.viewer = ViewerUpdate {TableTitle, stepTable()}}); });
 }
 
 } // namespace MainBas

@@ -42,9 +42,10 @@ void reportUnsaved(const QString &path, const QString &reason)
 
 } // namespace
 
-RollLogWindow::RollLogWindow()
+RollLogWindow::RollLogWindow(Log::RollLog &log)
     : LaidOutWindow(QStringLiteral("RollLogWindow"), Title, ClientWidth, ClientHeight)
-    , m_model(new RollLogModel(Log::SessionLog(), this))
+    , m_log(log)
+    , m_model(new RollLogModel(log, this))
 {
     lblSummary = Named(new QLabel, "lblSummary", "Summary");
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -114,7 +115,7 @@ void RollLogWindow::showLog()
 
 void RollLogWindow::refreshSummary()
 {
-    lblSummary->setText(Log::SummaryText(Log::SessionLog().summary()));
+    lblSummary->setText(Log::SummaryText(m_log.summary()));
 }
 
 void RollLogWindow::showNewest()
@@ -140,7 +141,7 @@ std::vector<int> RollLogWindow::chosenRows() const
 // long action entries would otherwise take gigabytes at once.
 QString RollLogWindow::copiedText() const
 {
-    const std::vector<Log::Entry> &entries = Log::SessionLog().entries();
+    const std::vector<Log::Entry> &entries = m_log.entries();
     const std::vector<int> rows = chosenRows();
     const qsizetype length = Log::TabSeparatedLength(entries, rows);
     if (length > MaxCopiedLength) {
@@ -161,9 +162,9 @@ void RollLogWindow::saveAs()
                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    RunCommand([&path] {
+    RunCommand([&] {
         try {
-            Log::SaveCsv(path, Log::SessionLog().entries());
+            Log::SaveCsv(path, m_log.entries());
         } catch (const WriteError &error) {
             reportUnsaved(path, error.reason());
         } catch (const std::bad_alloc &) {
@@ -174,14 +175,14 @@ void RollLogWindow::saveAs()
 
 void RollLogWindow::clearLog()
 {
-    const std::size_t count = Log::SessionLog().entries().size();
+    const std::size_t count = m_log.entries().size();
     if (count == 0)
         return;
     const QString question = QStringLiteral("Clear every entry of the roll log (%1 in all)?\n"
                                             "Save them first if you want to keep them.")
                                  .arg(count);
     if (AskYesNo(this, Title, question))
-        Log::SessionLog().clear();
+        m_log.clear();
 }
 
 } // namespace MainBas

@@ -17,12 +17,16 @@ namespace MainBas {
 
 class RollLogModel;
 
+namespace Log {
+class RollLog;
+}
+
 class RollLogWindow : public LaidOutWindow
 {
     Q_OBJECT
 
 public:
-    RollLogWindow();
+    explicit RollLogWindow(Log::RollLog &log);
 
     // Shows the window in front, at the newest entry, with the focus on the table.
     void showLog();
@@ -47,6 +51,7 @@ private:
     void saveAs();
     void clearLog();
 
+    Log::RollLog &m_log;
     RollLogModel *m_model;
 };
 

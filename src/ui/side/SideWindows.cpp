@@ -49,9 +49,9 @@ RollLogWindow *LogWindow()
     return holder<RollLogWindow>().live();
 }
 
-RollLogWindow *LogWindowCreatedOnDemand()
+RollLogWindow *LogWindowCreatedOnDemand(Log::RollLog &log)
 {
-    return holder<RollLogWindow>().liveOrNew();
+    return holder<RollLogWindow>().liveOrNew(log);
 }
 
 void DestroySideWindows()

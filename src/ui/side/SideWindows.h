@@ -6,6 +6,10 @@
 
 namespace MainBas {
 
+namespace Log {
+class RollLog;
+}
+
 class EditAction;
 class RollLogWindow;
 class StepOddsWindow;
@@ -29,8 +33,8 @@ StepOddsWindow *OddsWindowCreatedOnDemand();
 // The Roll Log window as it stands, or nullptr when it is closed or was never used.
 RollLogWindow *LogWindow();
 
-// The Roll Log window, created hidden when none is open.
-RollLogWindow *LogWindowCreatedOnDemand();
+// The Roll Log window of the log, created hidden when none is open.
+RollLogWindow *LogWindowCreatedOnDemand(Log::RollLog &log);
 
 // Deletes every side window at once, open or not.
 void DestroySideWindows();

@@ -3,7 +3,7 @@
 #include "OddsHistogram.h"
 #include "OddsText.h"
 #include "StepChances.h"
-#include "StepPools.h"
+#include "StepTable.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -176,7 +176,7 @@ void StepOddsWindow::createStepsTable()
     tblSteps->setTabKeyNavigation(false);
     for (int row = 0; row < StepCount; ++row) {
         tblSteps->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
-        tblSteps->setItem(row, 1, new QTableWidgetItem(fromStd(PoolText(row + 1))));
+        tblSteps->setItem(row, 1, new QTableWidgetItem(fromStd(FirstEditionTable().text(row + 1))));
         for (int column = 2; column < headers.size(); ++column) {
             auto *figure = new QTableWidgetItem;
             figure->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

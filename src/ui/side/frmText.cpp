@@ -56,14 +56,7 @@ void SetViewerTitle(const QString &title)
 
 void SetViewerText(const QString &text)
 {
-    QPlainTextEdit *box = TextViewerCreatedOnDemand()->txtFeld;
-    // The statistics report replaces its text after every step; laying out only the
-    // lines it gained keeps that from costing more than the rolling itself.
-    const QString shown = BoxText(box);
-    if (!shown.isEmpty() && text.startsWith(shown))
-        AppendBoxText(box, text.sliced(shown.size()));
-    else
-        SetBoxText(box, text);
+    SetBoxText(TextViewerCreatedOnDemand()->txtFeld, text);
 }
 
 void ShowViewer()

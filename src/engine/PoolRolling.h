@@ -1,0 +1,84 @@
+#pragma once
+
+// The rolling of a pool written once for every kind of draws, for the roller and for the
+// hot loops of the reports, which hold the generator in registers through many rolls.
+
+#include "Dice.h"
+#include "DicePool.h"
+#include "PoolRoll.h"
+
+#include <type_traits>
+
+namespace MainBas {
+
+template<typename Draws, typename Record>
+std::int16_t RollDice(const DicePool &pool, Draws &draws, std::int16_t &count, Record &&record)
+{
+    std::int16_t total = 0;
+    for (const PoolDie &die : pool.dice())
+        total = Add16(total, RollExplodingDie(die.size, die.edge, count, draws, record(die)));
+    if (pool.adjustment() != 0)
+        total = Add16(total, pool.adjustment());
+    return total;
+}
+
+// The generator and the counter are copied to locals that stay in registers through the
+// pool, and handed back however the roll ends, an overflow included.
+template<typename Record>
+std::int16_t RollDiceFrom(const DicePool &pool, Xoshiro256 &generator, std::int16_t &count,
+                          Record &&record)
+{
+    struct HandBack
+    {
+        Xoshiro256 &generatorOut;
+        std::int16_t &countOut;
+        Xoshiro256 generator = generatorOut;
+        std::int16_t count = countOut;
+        ~HandBack()
+        {
+            generatorOut = generator;
+            countOut = count;
+        }
+    } local {generator, count};
+    return RollDice(pool, local.generator, local.count, record);
+}
+
+template<typename Record>
+std::int16_t RollDiceFrom(const DicePool &pool, DrawScript &script, std::int16_t &count,
+                          Record &&record)
+{
+    return RollDice(pool, script, count, record);
+}
+
+// The summary of one more roll of the pool.
+template<typename Draws> RollSummary RollSummaryFrom(const DicePool &pool, Draws &draws)
+{
+    RollSummary roll;
+    roll.total
+        = RollDice(pool, draws, roll.singleRolls, [](const PoolDie &) { return NoRecord {}; });
+    roll.fumble = IsFumble(roll.total, roll.singleRolls);
+    return roll;
+}
+
+// Runs loop(rollOnce), where rollOnce() rolls the pool once more and returns the summary,
+// with the source's draws held in a local for the whole loop, which a generator keeps in
+// registers; the source is brought up to date however the loop ends.
+template<typename Loop>
+void RollPoolRepeatedly(const DicePool &pool, RandomSource &source, Loop &&loop)
+{
+    source.withDraws([&](auto &draws) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(draws)>, Xoshiro256>) {
+            struct HandBack
+            {
+                Xoshiro256 &out;
+                Xoshiro256 generator = out;
+                ~HandBack() { out = generator; }
+            } local {draws};
+            loop([&] { return RollSummaryFrom(pool, local.generator); });
+        } else {
+            loop([&] { return RollSummaryFrom(pool, draws); });
+        }
+    });
+}
+
+} // namespace MainBas
