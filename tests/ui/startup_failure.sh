@@ -6,8 +6,9 @@
 # watched the whole time the program runs.
 set -euo pipefail
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
-    # A display number of its own, clear of the ones other virtual displays start from.
-    exec xvfb-run -a -n $((200 + RANDOM % 500)) -s "-screen 0 1024x768x24" env TESSARION_ON_XVFB=1 "$0" "$@"
+    # Without -noreset the server resets whenever its last client leaves, and refuses or
+    # strands a client that connects meanwhile, as the second program may.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" env TESSARION_ON_XVFB=1 "$0" "$@"
 fi
 program=$1
 data=$2
@@ -19,18 +20,7 @@ cp "$data"/Action*.txt "$folder/"
 
 DEADLINE_SECONDS=30
 
-# On a busy machine the virtual display now and then refuses a new client (xdpyinfo as
-# well as the program, which then ends at once): such a start is tried again.
 run() { # the error the message must name
-    for _ in 1 2 3; do
-        watch_one_start "$1" && return 0
-        grep -q "could not connect to display" "$folder/stderr" || return 1
-        echo "the display refused the program; starting it again"
-    done
-    return 1
-}
-
-watch_one_start() { # the error the message must name
     "$folder/tessarion" 2>"$folder/stderr" &
     local pid=$!
     local deadline=$((SECONDS + DEADLINE_SECONDS))
