@@ -106,7 +106,8 @@ DistributionRun RollDistribution(const DicePool &pool, double samples,
         // Copies of its own: threads writing next to each other would share cache lines.
         RandomSource stream = streams[at];
         Distribution part;
-        RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+        // Only the totals count here, not the verdicts.
+        RollPoolRepeatedly(pool, stream, FailureRule::ProgramFumble, [&](const auto &rollOnce) {
             ForEachSample(counts[at], &progress, [&] { part.add(rollOnce().total); });
         });
         parts[at] = std::move(part);
