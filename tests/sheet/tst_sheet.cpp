@@ -1,8 +1,11 @@
 // A test as a player rolls it: the modified step, the dice with karma and devotion, and the
 // verdict against a target number, from scripted dice.
+#include "CharacterSheet.h"
 #include "ScriptedRandom.h"
 #include "StepTest.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTest>
 
 using namespace MainBas;
@@ -120,6 +123,92 @@ private slots:
         QVERIFY(result.verdict.automaticFailure);
         QVERIFY(!result.verdict.success);
         QVERIFY(result.verdict.hasTarget);
+    }
+
+    // Everything a sheet holds comes back, keys of a newer version included.
+    void sheetRoundTrip()
+    {
+        CharacterSheet sheet;
+        sheet.name = QStringLiteral("Kethra é €");
+        sheet.karmaMaximum = 12;
+        sheet.karmaLeft = 7;
+        sheet.wounds = 2;
+        sheet.rolls.push_back(
+            {QStringLiteral("Melee Weapons"), 11, 1, 13, QStringLiteral("sword")});
+        sheet.rolls.push_back({QStringLiteral("Perception"), 7, 0, std::nullopt, {}});
+        QJsonObject later = QJsonDocument::fromJson(SheetToJson(sheet)).object();
+        later.insert(QStringLiteral("portrait"), QStringLiteral("kethra.png"));
+        QJsonArray rolls = later.value(QStringLiteral("rolls")).toArray();
+        QJsonObject first = rolls[0].toObject();
+        first.insert(QStringLiteral("colour"), QStringLiteral("red"));
+        rolls[0] = first;
+        later.insert(QStringLiteral("rolls"), rolls);
+
+        const CharacterSheet read = SheetFromJson(QJsonDocument(later).toJson());
+        QCOMPARE(read.name, sheet.name);
+        QCOMPARE(read.karmaLeft, 7);
+        QCOMPARE(read.karmaMaximum, 12);
+        QCOMPARE(read.wounds, 2);
+        QCOMPARE(read.rolls.size(), std::size_t {2});
+        QCOMPARE(read.rolls[0].target, std::optional<int>(13));
+        QCOMPARE(read.rolls[0].note, QStringLiteral("sword"));
+        QCOMPARE(read.rolls[1].target, std::nullopt);
+        const QJsonObject saved = QJsonDocument::fromJson(SheetToJson(read)).object();
+        QCOMPARE(saved.value(QStringLiteral("portrait")).toString(), QStringLiteral("kethra.png"));
+        QCOMPARE(saved.value(QStringLiteral("rolls"))
+                     .toArray()[0]
+                     .toObject()
+                     .value(QStringLiteral("colour")),
+                 QJsonValue(QStringLiteral("red")));
+        QCOMPARE(saved.value(QStringLiteral("version")).toInt(), 1);
+    }
+
+    void sheetRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("fault");
+        const QByteArray head = "{\"format\": \"tessarion-character-sheet\", \"version\": 1, ";
+        QTest::newRow("not JSON at all") << QByteArray("hello") << "It is not a complete sheet";
+        QTest::newRow("another JSON document")
+            << QByteArray("{\"name\": \"x\"}") << "It is not a Tessarion character sheet.";
+        QTest::newRow("a list") << QByteArray("[1, 2]") << "It is not a Tessarion character sheet.";
+        QTest::newRow("cut off") << head + "\"name\": \"Kethra\", \"rol"
+                                 << "It is not a complete sheet";
+        QTest::newRow("step 0") << head + "\"rolls\": [{\"name\": \"a\", \"step\": 0}]}"
+                                << "Roll 1: \"step\" is 0; it must lie from 1 to 100.";
+        QTest::newRow("step 1000") << head + "\"rolls\": [{}, {\"step\": 1000}]}"
+                                   << "Roll 2: \"step\" is 1000; it must lie from 1 to 100.";
+        QTest::newRow("negative karma")
+            << head + "\"karmaMaximum\": -3}"
+            << "The sheet's \"karmaMaximum\" is -3; it must lie from 0 to 9999.";
+        QTest::newRow("more karma left than the maximum")
+            << head + "\"karmaMaximum\": 3, \"karmaLeft\": 4}"
+            << "The sheet's \"karmaLeft\" is 4; it must lie from 0 to 3.";
+        QTest::newRow("a step as text") << head + "\"rolls\": [{\"step\": \"11\"}]}"
+                                        << "Roll 1: \"step\" is not a whole number.";
+        QTest::newRow("a fraction") << head + "\"wounds\": 1.5}"
+                                    << "The sheet's \"wounds\" is not a whole number.";
+        QTest::newRow("a name as a number") << head + "\"name\": 7}"
+                                            << "The sheet's \"name\" is not a text.";
+        QTest::newRow("rolls not a list") << head + "\"rolls\": {}}"
+                                          << "The sheet's \"rolls\" is not a list.";
+        QTest::newRow("a roll that is no object") << head + "\"rolls\": [3]}"
+                                                  << "Roll 1: it is not a roll.";
+        QTest::newRow("too large") << head + QByteArray(16 * 1024 * 1024, ' ') + "}"
+                                   << "a sheet may hold at most 16 MiB.";
+    }
+
+    void sheetRefusals()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, fault);
+        try {
+            SheetFromJson(json);
+            QFAIL("the sheet was read");
+        } catch (const SheetFault &error) {
+            const QString message = QString::fromStdString(error.what());
+            QVERIFY2(message.contains(fault), qPrintable(message));
+        }
     }
 
     void noTargetNoVerdict()
