@@ -5,6 +5,8 @@
 // session costs a few dozen bytes per entry; only action draws hold strings, and those
 // share their buffers with the action tables.
 
+#include "Edition.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -18,6 +20,7 @@ struct StepRolled
     std::int16_t total = 0;
     std::int16_t dieRolls = 0;
     bool fumble = false;
+    Edition edition = Edition::First; // whose table the step's dice came from
 };
 
 // One free die added to the sum in the result box. The sum is wider than a total, since

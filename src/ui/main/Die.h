@@ -15,6 +15,8 @@
 // objectNames ("cmdStep(34)"), and control arrays report their index through a
 // QButtonGroup. Nothing moves when the window is resized.
 
+#include "Edition.h"
+
 #include <QWidget>
 
 #include <array>
@@ -62,6 +64,7 @@ public slots:
     void cmdAction_KeyDown(int Index, int KeyCode, int Shift);
     void txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard);
     void openRollLog();
+    void openSettings();
 
 private:
     void createPanels();
@@ -72,6 +75,15 @@ private:
     void connectEvents();
     void offerStepOdds();
     void offerRollLog();
+    void offerSettings();
+
+    // The main window after the edition changed: its title and the step buttons' tooltips.
+    void followEdition();
+    void describeStepButtons();
+    void chooseEdition(Edition edition);
+    // The step's dice as the windows show them: 1st edition the step description from
+    // steps.txt, any other the edition's pool.
+    QString diceTextOf(std::int16_t step) const;
 
     // Shows what a command came to, in the boxes and the viewer, and logs it.
     void present(const Outcome &outcome);
@@ -107,6 +119,7 @@ private:
     QButtonGroup *m_decisionGroup = nullptr;
     QButtonGroup *m_addDiceGroup = nullptr;
     QButtonGroup *m_actionGroup = nullptr;
+    bool m_settingsFailureShown = false;
 };
 
 } // namespace MainBas
