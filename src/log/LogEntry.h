@@ -56,8 +56,18 @@ struct StatisticsReported
     double samples = 0;
 };
 
+// A test rolled on the Roll Sheet: a step with its extras against a target number. Rare
+// enough to keep its texts, which name the roll, its dice and its verdict.
+struct TestRolled
+{
+    QString what; // "Melee Weapons: step 11 + karma D6 - 2 wounds vs 13"
+    QString result; // "19, success, 1 extra (D10: 10+2, D8: 3, karma D6: 4)"
+    std::int16_t total = 0;
+    bool automaticFailure = false;
+};
+
 using Roll = std::variant<StepRolled, FreeDieAdded, DecisionMade, ActionDrawn, DistributionReported,
-                          StatisticsReported>;
+                          StatisticsReported, TestRolled>;
 
 struct Entry
 {

@@ -52,6 +52,16 @@ QString whatOf(const DistributionReported &run, const QLocale &locale)
     return QStringLiteral("Distribution report, step ") + locale.toString(run.step);
 }
 
+QString whatOf(const TestRolled &test, const QLocale & /*locale*/)
+{
+    return test.what;
+}
+
+QString resultOf(const TestRolled &test, const QLocale & /*locale*/)
+{
+    return test.result;
+}
+
 QString whatOf(const StatisticsReported & /*run*/, const QLocale & /*locale*/)
 {
     return QStringLiteral("Statistics report");

@@ -3,6 +3,7 @@
 #include "CharacterSheet.h"
 #include "ScriptedRandom.h"
 #include "StepTest.h"
+#include "TestText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -209,6 +210,41 @@ private slots:
             const QString message = QString::fromStdString(error.what());
             QVERIFY2(message.contains(fault), qPrintable(message));
         }
+    }
+
+    // The texts of a roll: as asked, in the roll log, and in one line for the group.
+    void texts()
+    {
+        const StepTest melee {.step = 11, .wounds = 2, .karmaPoints = 1, .target = 13};
+        QCOMPARE(TestText(QStringLiteral("Melee Weapons"), melee),
+                 QStringLiteral("Melee Weapons: step 11 + karma D6 - 2 wounds vs 13"));
+        QCOMPARE(TestText({}, {.step = 99, .modifier = 3, .karmaPoints = 2, .devotionPoints = 1}),
+                 QStringLiteral("step 99 + 2 karma D6 + devotion D4 + 3 steps (held to step 100)"));
+        QCOMPARE(TestText({}, {.step = 5, .wounds = 1, .modifier = -1}),
+                 QStringLiteral("step 5 - 1 wound - 1 step"));
+
+        // Step 9 after the wounds is D8+D6; the D8 explodes once.
+        RandomSource source
+            = ScriptedRandom {Face(8, 8), Face(8, 2), Face(6, 3), Face(6, 4)}.source();
+        const TestResult fourth = RollTest(melee, Edition::Fourth, source);
+        QCOMPARE(LoggedResultText(fourth, Edition::Fourth),
+                 QStringLiteral("17, success (D8: 8+2, D6: 3, karma D6: 4)"));
+        QCOMPARE(SharedLine(QStringLiteral("Kethra"), QStringLiteral("Melee Weapons"), melee,
+                            fourth, Edition::Fourth),
+                 QStringLiteral("Kethra rolls Melee Weapons (step 11 + karma D6 - 2 wounds vs 13): "
+                                "D8: 8+2, D6: 3, karma D6: 4 = 17. Success (by 4)."));
+
+        TestVerdict verdict {.hasTarget = true, .success = true, .margin = 11, .extraSuccesses = 2};
+        QCOMPARE(VerdictText(verdict, Edition::Fourth),
+                 QStringLiteral("Success, 2 extra successes (by 11)"));
+        QCOMPARE(ShortVerdictText(verdict, Edition::Fourth), QStringLiteral("success, 2 extra"));
+        verdict = {.hasTarget = true, .margin = -3};
+        QCOMPARE(VerdictText(verdict, Edition::Third), QStringLiteral("Failure (short by 3)"));
+        verdict.automaticFailure = true;
+        QCOMPARE(VerdictText(verdict, Edition::Third),
+                 QStringLiteral("Rule of One: automatic failure"));
+        QCOMPARE(VerdictText(verdict, Edition::First), QStringLiteral("Fumble: automatic failure"));
+        QCOMPARE(VerdictText({}, Edition::First), QString());
     }
 
     void noTargetNoVerdict()

@@ -21,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QLabel;
@@ -81,6 +82,8 @@ private:
     void followEdition();
     void describeStepButtons();
     void chooseEdition(Edition edition);
+    // Says once per run that a choice could not be kept in the settings file.
+    void reportUnkept(const std::optional<QString> &failure);
     // The step's dice as the windows show them: 1st edition the step description from
     // steps.txt, any other the edition's pool.
     QString diceTextOf(std::int16_t step) const;

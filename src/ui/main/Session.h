@@ -36,12 +36,24 @@ public:
     // why keeping it failed (the choice stays for this run).
     std::optional<QString> chooseEdition(Edition edition);
 
+    // The dice a karma point and a devotion point add (faces): D6 and D4 unless chosen.
+    int karmaDie() const { return m_karmaDie; }
+    int devotionDie() const { return m_devotionDie; }
+    std::optional<QString> chooseKarmaDie(int size);
+    std::optional<QString> chooseDevotionDie(int size);
+
 signals:
     void editionChanged(Edition edition);
+    void extraDiceChanged();
 
 private:
+    std::optional<QString> keep(const QString &key, const QVariant &value);
+    int storedDie(const QString &key, int fallback) const;
+
     std::optional<SettingsFile> m_settings; // none before loadSettings(): nothing is kept
     Edition m_edition = Edition::First;
+    int m_karmaDie = 6;
+    int m_devotionDie = 4;
 };
 
 } // namespace MainBas

@@ -28,26 +28,37 @@ void Die::openSettings()
     RunCommand([&] {
         SettingsWindow *window = SettingsWindowCreatedOnDemand();
         window->showEdition(m_session.edition());
+        window->showExtraDice(m_session.karmaDie(), m_session.devotionDie());
         connect(window, &SettingsWindow::editionChosen, this, &Die::chooseEdition,
                 Qt::UniqueConnection);
+        connect(
+            window, &SettingsWindow::karmaDieChosen, this,
+            [this](int size) { reportUnkept(m_session.chooseKarmaDie(size)); },
+            Qt::UniqueConnection);
+        connect(
+            window, &SettingsWindow::devotionDieChosen, this,
+            [this](int size) { reportUnkept(m_session.chooseDevotionDie(size)); },
+            Qt::UniqueConnection);
         window->show();
         window->raise();
         window->activateWindow();
     });
 }
 
-// A choice that cannot be kept holds for this run; the first such failure says so.
 void Die::chooseEdition(Edition edition)
 {
-    RunCommand([&] {
-        const std::optional<QString> failure = m_session.chooseEdition(edition);
-        if (!failure || m_settingsFailureShown)
-            return;
-        m_settingsFailureShown = true;
-        ReportError(QStringLiteral("Could not keep the settings in %1: %2. The choice holds "
-                                   "until the program ends.")
-                        .arg(QDir::toNativeSeparators(m_session.settingsPath()), *failure));
-    });
+    RunCommand([&] { reportUnkept(m_session.chooseEdition(edition)); });
+}
+
+// A choice that cannot be kept holds for this run; the first such failure says so.
+void Die::reportUnkept(const std::optional<QString> &failure)
+{
+    if (!failure || m_settingsFailureShown)
+        return;
+    m_settingsFailureShown = true;
+    ReportError(QStringLiteral("Could not keep the settings in %1: %2. The choice holds until "
+                               "the program ends.")
+                    .arg(QDir::toNativeSeparators(m_session.settingsPath()), *failure));
 }
 
 // In the 1st edition the title is the program's alone, as it has always been.

@@ -1,16 +1,21 @@
 #include "SettingsWindow.h"
 
+#include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace MainBas {
 
 namespace {
 
 constexpr int ClientWidth = 7200;
-constexpr int ClientHeight = 3600;
+constexpr int ClientHeight = 4800;
+constexpr std::array<int, 6> DieSizes = {4, 6, 8, 10, 12, 20};
 
 // What changes when the edition is chosen, in the order of Editions.
 constexpr std::array<const char *, Editions.size()> EditionNotes = {
@@ -40,19 +45,50 @@ SettingsWindow::SettingsWindow()
     lblEditionNote->setWordWrap(true);
     auto *editionLabel = new QLabel(QStringLiteral("&Edition:"));
     editionLabel->setBuddy(lstEdition);
+    cboKarmaDie = dieChoice("cboKarmaDie", "Karma die");
+    cboDevotionDie = dieChoice("cboDevotionDie", "Devotion die");
     cmdClose = Named(new QPushButton(QStringLiteral("Close")), "cmdClose", "Close");
     cmdClose->setAutoDefault(false);
 
+    auto *dice = new QFormLayout;
+    dice->addRow(QStringLiteral("&Karma die:"), cboKarmaDie);
+    dice->addRow(QStringLiteral("&Devotion die:"), cboDevotionDie);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(editionLabel);
     layout->addWidget(lstEdition, 1);
     layout->addWidget(lblEditionNote);
+    layout->addLayout(dice);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
+    connect(cboKarmaDie, &QComboBox::activated, this, [this](int index) {
+        emit karmaDieChosen(DieSizes.at(static_cast<std::size_t>(index)));
+    });
+    connect(cboDevotionDie, &QComboBox::activated, this, [this](int index) {
+        emit devotionDieChosen(DieSizes.at(static_cast<std::size_t>(index)));
+    });
 
     connect(lstEdition, &QListWidget::currentRowChanged, this, &SettingsWindow::editionRowChanged);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     showEdition(Edition::First);
+    showExtraDice(6, 4);
     lstEdition->setFocus();
+}
+
+QComboBox *SettingsWindow::dieChoice(const char *name, const char *accessible)
+{
+    auto *box = Named(new QComboBox, name, accessible);
+    for (const int size : DieSizes)
+        box->addItem(QStringLiteral("D%1").arg(size));
+    return box;
+}
+
+void SettingsWindow::showExtraDice(int karmaDie, int devotionDie)
+{
+    const auto indexOf = [](int size) {
+        const auto *found = std::find(DieSizes.begin(), DieSizes.end(), size);
+        return found == DieSizes.end() ? 0 : static_cast<int>(found - DieSizes.begin());
+    };
+    cboKarmaDie->setCurrentIndex(indexOf(karmaDie));
+    cboDevotionDie->setCurrentIndex(indexOf(devotionDie));
 }
 
 void SettingsWindow::showEdition(Edition edition)
