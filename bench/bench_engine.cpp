@@ -64,8 +64,8 @@ std::int64_t statisticsWorkload(int samples)
 {
     std::int64_t checksum = 0;
     for (int step = 1; step <= StepCount; ++step) {
-        const StepStatistics s
-            = RollStepStatistics(FirstEditionTable().pool(step), samples, source);
+        const StepStatistics s = RollStepStatistics(FirstEditionTable().pool(step),
+                                                    FailureRule::ProgramFumble, samples, source);
         checksum += s.sumOfTotals + s.sumOfRolls + s.fumbles + s.lowest + s.highest;
     }
     return checksum;
@@ -84,7 +84,9 @@ std::int64_t dieRollsOf(int samples)
 {
     std::int64_t rolls = 0;
     for (int step = 1; step <= StepCount; ++step)
-        rolls += RollStepStatistics(FirstEditionTable().pool(step), samples, source).sumOfRolls;
+        rolls += RollStepStatistics(FirstEditionTable().pool(step), FailureRule::ProgramFumble,
+                                    samples, source)
+                     .sumOfRolls;
     return rolls;
 }
 

@@ -2,7 +2,21 @@
 
 #include "Dice.h"
 
+#include <stdexcept>
+
 namespace MainBas {
+
+namespace {
+
+int readNumber(std::string_view text, std::size_t &pos)
+{
+    int value = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
+        value = value * 10 + (text[pos++] - '0');
+    return value;
+}
+
+} // namespace
 
 DicePool &DicePool::add(std::int16_t size, int count, DieRole role)
 {
@@ -43,6 +57,22 @@ std::string DicePool::text() const
     if (m_adjustment != 0)
         text += std::to_string(m_adjustment);
     return text;
+}
+
+DicePool PoolOfNotation(std::string_view notation)
+{
+    if (!IsPoolNotation(notation))
+        throw std::invalid_argument("not dice notation: " + std::string(notation));
+    DicePool pool;
+    std::size_t pos = 0;
+    while (pos < notation.size()) {
+        const int count = readNumber(notation, pos);
+        ++pos; // 'd'
+        pool.add(static_cast<std::int16_t>(readNumber(notation, pos)), count == 0 ? 1 : count);
+        if (pos < notation.size() && notation[pos++] == '-')
+            pool.adjust(static_cast<std::int16_t>(-readNumber(notation, pos)));
+    }
+    return pool;
 }
 
 } // namespace MainBas

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace MainBas {
@@ -39,5 +40,34 @@ private:
     std::vector<PoolDie> m_dice;
     std::int16_t m_adjustment = 0;
 };
+
+// Dice notation: [count]d<size> parts joined by '+', optionally ending in -<amount>.
+constexpr bool IsPoolNotation(std::string_view text)
+{
+    std::size_t pos = 0;
+    const auto number = [&] {
+        int value = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
+            value = value * 10 + (text[pos++] - '0');
+        return value;
+    };
+    while (pos < text.size()) {
+        number();
+        if (pos >= text.size() || text[pos++] != 'd' || number() < 2)
+            return false;
+        if (pos < text.size() && text[pos] == '-') {
+            ++pos;
+            return number() > 0 && pos == text.size();
+        }
+        if (pos < text.size() && text[pos++] != '+')
+            return false;
+    }
+    return !text.empty();
+}
+
+// The pool written in dice notation: [count]d<size> parts joined by '+', optionally
+// ending in -<amount>, e.g. "d20+2d6" or "d4-2". Anything else throws
+// std::invalid_argument.
+DicePool PoolOfNotation(std::string_view notation);
 
 } // namespace MainBas

@@ -4,7 +4,7 @@
 
 namespace MainBas {
 
-PoolRoll RollPool(const DicePool &pool, RandomSource &source, std::int16_t &count)
+PoolRoll RollPool(const DicePool &pool, RandomSource &source, std::int16_t &count, FailureRule rule)
 {
     PoolRoll roll;
     roll.dice.reserve(pool.dice().size());
@@ -21,17 +21,14 @@ PoolRoll RollPool(const DicePool &pool, RandomSource &source, std::int16_t &coun
     roll.total = source.withDraws(
         [&](auto &draws) { return RollDiceFrom(pool, draws, count, recordDie); });
     roll.singleRolls = static_cast<std::int16_t>(count - before);
-    roll.fumble = IsFumble(roll.total, roll.singleRolls);
+    roll.fumble = VerdictOf(rule, pool, roll.total, roll.singleRolls);
     return roll;
 }
 
-RollSummary RollPoolSummary(const DicePool &pool, RandomSource &source)
+RollSummary RollPoolSummary(const DicePool &pool, RandomSource &source, FailureRule rule)
 {
     RollSummary roll;
-    const auto noRecord = [](const PoolDie &) { return NoRecord {}; };
-    roll.total = source.withDraws(
-        [&](auto &draws) { return RollDiceFrom(pool, draws, roll.singleRolls, noRecord); });
-    roll.fumble = IsFumble(roll.total, roll.singleRolls);
+    RollPoolRepeatedly(pool, source, rule, [&](const auto &rollOnce) { roll = rollOnce(); });
     return roll;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DicePool.h"
+#include "FailureRule.h"
 #include "RandomSource.h"
 
 #include <cstdint>
@@ -37,20 +38,15 @@ struct RollSummary
     bool fumble = false;
 };
 
-// The program's fumble rule: every die showing 1 makes the total equal the number of
-// single rolls; a pool with an adjustment can also fall to 1 or below.
-inline bool IsFumble(std::int16_t total, std::int16_t singleRolls)
-{
-    return total == singleRolls || total <= 1;
-}
-
-// Rolls every die of the pool from the source, each rolled out before the next. Each
-// single roll is counted in `count` before it is drawn, so a roll stopped by the 16-bit
-// limits (the overflow error) leaves there how far it came.
-PoolRoll RollPool(const DicePool &pool, RandomSource &source, std::int16_t &count);
+// Rolls every die of the pool from the source, each rolled out before the next, and judges
+// the roll by the rule. Each single roll is counted in `count` before it is drawn, so a
+// roll stopped by the 16-bit limits (the overflow error) leaves there how far it came.
+PoolRoll RollPool(const DicePool &pool, RandomSource &source, std::int16_t &count,
+                  FailureRule rule = FailureRule::ProgramFumble);
 
 // The same keeping only the total, the single rolls and the verdict: the hot path of the
 // reports, which roll millions of times.
-RollSummary RollPoolSummary(const DicePool &pool, RandomSource &source);
+RollSummary RollPoolSummary(const DicePool &pool, RandomSource &source,
+                            FailureRule rule = FailureRule::ProgramFumble);
 
 } // namespace MainBas

@@ -50,13 +50,22 @@ std::int16_t RollDiceFrom(const DicePool &pool, DrawScript &script, std::int16_t
     return RollDice(pool, script, count, record);
 }
 
+// Whether the roll of the pool failed whatever its total, by the rule.
+inline bool VerdictOf(FailureRule rule, const DicePool &pool, std::int16_t total,
+                      std::int16_t singleRolls)
+{
+    return IsAutomaticFailure(rule, total, singleRolls, pool.adjustment(),
+                              static_cast<int>(pool.dice().size()));
+}
+
 // The summary of one more roll of the pool.
-template<typename Draws> RollSummary RollSummaryFrom(const DicePool &pool, Draws &draws)
+template<typename Draws>
+RollSummary RollSummaryFrom(const DicePool &pool, Draws &draws, FailureRule rule)
 {
     RollSummary roll;
     roll.total
         = RollDice(pool, draws, roll.singleRolls, [](const PoolDie &) { return NoRecord {}; });
-    roll.fumble = IsFumble(roll.total, roll.singleRolls);
+    roll.fumble = VerdictOf(rule, pool, roll.total, roll.singleRolls);
     return roll;
 }
 
@@ -64,7 +73,7 @@ template<typename Draws> RollSummary RollSummaryFrom(const DicePool &pool, Draws
 // with the source's draws held in a local for the whole loop, which a generator keeps in
 // registers; the source is brought up to date however the loop ends.
 template<typename Loop>
-void RollPoolRepeatedly(const DicePool &pool, RandomSource &source, Loop &&loop)
+void RollPoolRepeatedly(const DicePool &pool, RandomSource &source, FailureRule rule, Loop &&loop)
 {
     source.withDraws([&](auto &draws) {
         if constexpr (std::is_same_v<std::decay_t<decltype(draws)>, Xoshiro256>) {
@@ -74,9 +83,9 @@ void RollPoolRepeatedly(const DicePool &pool, RandomSource &source, Loop &&loop)
                 Xoshiro256 generator = out;
                 ~HandBack() { out = generator; }
             } local {draws};
-            loop([&] { return RollSummaryFrom(pool, local.generator); });
+            loop([&] { return RollSummaryFrom(pool, local.generator, rule); });
         } else {
-            loop([&] { return RollSummaryFrom(pool, draws); });
+            loop([&] { return RollSummaryFrom(pool, draws, rule); });
         }
     });
 }

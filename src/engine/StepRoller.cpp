@@ -8,8 +8,8 @@ PoolRoll RollStepValue(const StepTable &table, std::int16_t step, RandomSource &
                        std::int16_t &count)
 {
     if (step < 1 || step > StepCount)
-        return {{}, 0, 1, 0, IsFumble(1, 0)};
-    return RollPool(table.pool(step), source, count);
+        return {{}, 0, 1, 0, IsAutomaticFailure(table.failureRule(), 1, 0, 0, 0)};
+    return RollPool(table.pool(step), source, count, table.failureRule());
 }
 
 PoolRoll RollStep(const StepTable &table, std::int16_t step, RandomSource &source)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DicePool.h"
+#include "FailureRule.h"
 
 #include <array>
 #include <string>
@@ -10,13 +11,17 @@ namespace MainBas {
 
 constexpr int StepCount = 100;
 
-// Which dice each step from 1 to 100 rolls. A value: the table in use is handed to
-// whatever rolls or describes a step.
+// Which dice each step from 1 to 100 rolls, and when a roll of them fails whatever its
+// total. A value: the table in use is handed to whatever rolls or describes a step.
 class StepTable
 {
 public:
     // From dice notation, one pool per step: "d20+2d6", "4d20+4d10+3d8+2d6", "d4-2".
-    explicit StepTable(const std::array<std::string_view, StepCount> &notation);
+    explicit StepTable(const std::array<std::string_view, StepCount> &notation,
+                       FailureRule rule = FailureRule::ProgramFumble);
+    StepTable(std::array<DicePool, StepCount> pools, FailureRule rule);
+
+    FailureRule failureRule() const { return m_rule; }
 
     // The pool of step 1 to 100; any other step throws std::out_of_range.
     const DicePool &pool(int step) const;
@@ -26,31 +31,8 @@ public:
 
 private:
     std::array<DicePool, StepCount> m_pools;
+    FailureRule m_rule;
 };
-
-// Dice notation: [count]d<size> parts joined by '+', optionally ending in -<amount>.
-constexpr bool IsPoolNotation(std::string_view text)
-{
-    std::size_t pos = 0;
-    const auto number = [&] {
-        int value = 0;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
-            value = value * 10 + (text[pos++] - '0');
-        return value;
-    };
-    while (pos < text.size()) {
-        number();
-        if (pos >= text.size() || text[pos++] != 'd' || number() < 2)
-            return false;
-        if (pos < text.size() && text[pos] == '-') {
-            ++pos;
-            return number() > 0 && pos == text.size();
-        }
-        if (pos < text.size() && text[pos++] != '+')
-            return false;
-    }
-    return !text.empty();
-}
 
 // Written exactly as players read the program's own step table.
 inline constexpr std::array<std::string_view, StepCount> FirstEditionNotation = {

@@ -5,6 +5,8 @@
 // session costs a few dozen bytes per entry; only action draws hold strings, and those
 // share their buffers with the action tables.
 
+#include "Edition.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -18,6 +20,7 @@ struct StepRolled
     std::int16_t total = 0;
     std::int16_t dieRolls = 0;
     bool fumble = false;
+    Edition edition = Edition::First; // whose table the step's dice came from
 };
 
 // One free die added to the sum in the result box. The sum is wider than a total, since
@@ -53,8 +56,18 @@ struct StatisticsReported
     double samples = 0;
 };
 
+// A test rolled on the Roll Sheet: a step with its extras against a target number. Rare
+// enough to keep its texts, which name the roll, its dice and its verdict.
+struct TestRolled
+{
+    QString what; // "Melee Weapons: step 11 + karma D6 - 2 wounds vs 13"
+    QString result; // "19, success, 1 extra (D10: 10+2, D8: 3, karma D6: 4)"
+    std::int16_t total = 0;
+    bool automaticFailure = false;
+};
+
 using Roll = std::variant<StepRolled, FreeDieAdded, DecisionMade, ActionDrawn, DistributionReported,
-                          StatisticsReported>;
+                          StatisticsReported, TestRolled>;
 
 struct Entry
 {

@@ -7,12 +7,18 @@ namespace MainBas::Log {
 void Summary::add(const Roll &roll)
 {
     ++rolls;
-    const auto *step = std::get_if<StepRolled>(&roll);
-    if (!step)
-        return;
+    // A test on the Roll Sheet is a step roll too, with its extras.
+    if (const auto *step = std::get_if<StepRolled>(&roll))
+        addStepRoll(step->total, step->fumble);
+    else if (const auto *test = std::get_if<TestRolled>(&roll))
+        addStepRoll(test->total, test->automaticFailure);
+}
+
+void Summary::addStepRoll(std::int16_t total, bool fumble)
+{
     ++stepRolls;
-    stepTotals += step->total;
-    if (step->fumble)
+    stepTotals += total;
+    if (fumble)
         ++fumbles;
 }
 

@@ -18,6 +18,7 @@ struct Summary
     std::int64_t stepTotals = 0;
 
     void add(const Roll &roll);
+    void addStepRoll(std::int16_t total, bool fumble);
 
     // The mean total of the step rolls; none before the first.
     std::optional<double> meanStepTotal() const;

@@ -1,6 +1,6 @@
 #include "LogText.h"
 
-#include "StepTable.h"
+#include "Edition.h"
 
 #include <QDateTime>
 
@@ -29,7 +29,7 @@ QString whatOf(const StepRolled &roll, const QLocale &locale)
 {
     return QStringLiteral("Step %1 (%2)")
         .arg(locale.toString(roll.step),
-             QString::fromStdString(FirstEditionTable().text(roll.step)));
+             QString::fromStdString(StepTableOf(roll.edition).text(roll.step)));
 }
 
 QString whatOf(const FreeDieAdded &die, const QLocale &locale)
@@ -52,6 +52,16 @@ QString whatOf(const DistributionReported &run, const QLocale &locale)
     return QStringLiteral("Distribution report, step ") + locale.toString(run.step);
 }
 
+QString whatOf(const TestRolled &test, const QLocale & /*locale*/)
+{
+    return test.what;
+}
+
+QString resultOf(const TestRolled &test, const QLocale & /*locale*/)
+{
+    return test.result;
+}
+
 QString whatOf(const StatisticsReported & /*run*/, const QLocale & /*locale*/)
 {
     return QStringLiteral("Statistics report");
@@ -63,8 +73,10 @@ QString resultOf(const StepRolled &roll, const QLocale &locale)
                        .arg(locale.toString(roll.total), locale.toString(roll.dieRolls));
     if (roll.dieRolls != 1)
         text += QLatin1Char('s');
+    // The program's fumble rule in the editions that keep it, the Rule of One in the others.
+    const bool programRule = StepTableOf(roll.edition).failureRule() == FailureRule::ProgramFumble;
     if (roll.fumble)
-        text += QStringLiteral(", fumble");
+        text += programRule ? QStringLiteral(", fumble") : QStringLiteral(", Rule of One");
     return text;
 }
 

@@ -1,7 +1,6 @@
 #include "DistributionReport.h"
 
 #include "PoolRolling.h"
-#include "StepDescriptions.h"
 #include "TextForms.h"
 #include "WorkProgress.h"
 #include "WorkerThreads.h"
@@ -14,12 +13,11 @@ namespace MainBas {
 
 namespace {
 
-QString heading(std::int16_t step, const QString &typedCount)
+QString heading(std::int16_t step, const QString &typedCount, const QString &dice)
 {
     return QStringLiteral("Distribution for step") + BlankSignedText(step)
         + QStringLiteral("   (N=") + WithoutOuterBlanks(typedCount) + QStringLiteral(" samples).")
-        + CrLf + QStringLiteral("Dice(s): ") + StepDescriptions[static_cast<std::size_t>(step)]
-        + CrLf + CrLf;
+        + CrLf + QStringLiteral("Dice(s): ") + dice + CrLf + CrLf;
 }
 
 QString summary(const Distribution &d, double samples)
@@ -106,7 +104,8 @@ DistributionRun RollDistribution(const DicePool &pool, double samples,
         // Copies of its own: threads writing next to each other would share cache lines.
         RandomSource stream = streams[at];
         Distribution part;
-        RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+        // Only the totals count here, not the verdicts.
+        RollPoolRepeatedly(pool, stream, FailureRule::ProgramFumble, [&](const auto &rollOnce) {
             ForEachSample(counts[at], &progress, [&] { part.add(rollOnce().total); });
         });
         parts[at] = std::move(part);
@@ -119,10 +118,10 @@ DistributionRun RollDistribution(const DicePool &pool, double samples,
     return run;
 }
 
-QString DistributionReport(std::int16_t step, const QString &typedCount,
+QString DistributionReport(std::int16_t step, const QString &dice, const QString &typedCount,
                            const Distribution &distribution, double samples)
 {
-    return heading(step, typedCount) + summary(distribution, samples) + listing(distribution);
+    return heading(step, typedCount, dice) + summary(distribution, samples) + listing(distribution);
 }
 
 } // namespace MainBas

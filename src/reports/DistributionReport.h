@@ -71,9 +71,9 @@ DistributionRun RollDistribution(const DicePool &pool, double samples,
 DistributionRun RollDistribution(const DicePool &pool, double samples, RandomSource &source,
                                  WorkProgress &progress, unsigned threads);
 
-// The whole report: the heading with the count as typed, the sum, range and mean, and
-// one line per total from the lowest to the highest.
-QString DistributionReport(std::int16_t step, const QString &typedCount,
+// The whole report: the heading with the count as typed and the step's dice as shown, the
+// sum, range and mean, and one line per total from the lowest to the highest.
+QString DistributionReport(std::int16_t step, const QString &dice, const QString &typedCount,
                            const Distribution &distribution, double samples);
 
 } // namespace MainBas

@@ -33,11 +33,11 @@ void StepStatistics::add(std::int16_t total, std::int16_t rolls, bool fumble)
     highest = std::max(highest, total);
 }
 
-StepStatistics RollStepStatistics(const DicePool &pool, double samples, RandomSource &stream,
-                                  WorkProgress *progress)
+StepStatistics RollStepStatistics(const DicePool &pool, FailureRule rule, double samples,
+                                  RandomSource &stream, WorkProgress *progress)
 {
     StepStatistics statistics;
-    RollPoolRepeatedly(pool, stream, [&](const auto &rollOnce) {
+    RollPoolRepeatedly(pool, stream, rule, [&](const auto &rollOnce) {
         ForEachSample(samples, progress, [&] {
             const RollSummary rolled = rollOnce();
             statistics.add(rolled.total, rolled.singleRolls, rolled.fumble);
@@ -64,7 +64,8 @@ StatisticsRun RollStatistics(double samples, const StepTable &table,
         // Works on a copy of its stream: threads writing next to each other would share
         // cache lines.
         RandomSource stream = streams[at];
-        results[at] = RollStepStatistics(table.pool(piece + 1), samples, stream, &progress);
+        results[at] = RollStepStatistics(table.pool(piece + 1), table.failureRule(), samples,
+                                         stream, &progress);
         progress.finishStep();
     });
     StatisticsRun run;

@@ -28,9 +28,9 @@ struct StepStatistics
 };
 
 // Rolls the pool from the stream as often as the sample count says (j = 1, 2, ... while
-// j <= samples).
-StepStatistics RollStepStatistics(const DicePool &pool, double samples, RandomSource &stream,
-                                  WorkProgress *progress = nullptr);
+// j <= samples), judging each roll by the rule.
+StepStatistics RollStepStatistics(const DicePool &pool, FailureRule rule, double samples,
+                                  RandomSource &stream, WorkProgress *progress = nullptr);
 
 // What one run of the report left: the figures of steps 1, 2, ... up to the first that
 // failed, that failure, or the news that it was cancelled.

@@ -1,6 +1,7 @@
 // Exact dice cases with scripted random values: the exploding die, the roll counter,
 // the step pools, the fumble rule and what a roll says it rolled.
 #include "Dice.h"
+#include "Edition.h"
 #include "RuntimeErrors.h"
 #include "ScriptedRandom.h"
 #include "StepRoller.h"
@@ -13,6 +14,7 @@
 using namespace MainBas;
 
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(MainBas::Edition)
 
 namespace {
 
@@ -179,6 +181,128 @@ private slots:
         QCOMPARE(roll.total, 1);
         QVERIFY(roll.fumble);
         QCOMPARE(count, 6); // counted on top of what the counter held
+    }
+
+    // Every edition's table against rows written out by hand: the first and last steps and
+    // every edge of the patterns, as the windows write the pools.
+    void editionTables_data()
+    {
+        QTest::addColumn<Edition>("edition");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("pool");
+        const auto rows
+            = [](Edition edition, std::initializer_list<std::pair<int, const char *>> pools) {
+                  for (const auto &[step, pool] : pools)
+                      QTest::addRow("%s, step %d", EditionKey(edition).data(), step)
+                          << edition << step << QString::fromLatin1(pool);
+              };
+        rows(Edition::First,
+             {{1, "D4-2"}, {14, "D20+D4"}, {91, "4D20+4D10+3D8+2D6"}, {100, "4D20+6D10+4D8"}});
+        rows(Edition::Classic,
+             {{1, "D4-2"},
+              {13, "D12+D10"},
+              {14, "2D12"},
+              {15, "D20+D6"},
+              {91, "4D20+4D10+3D8+2D6"},
+              {100, "4D20+6D10+4D8"}});
+        rows(Edition::Third,
+             {{1, "D6-3"},
+              {3, "D6-1"},
+              {7, "D12"},
+              {8, "2D6"},
+              {14, "2D12"},
+              {15, "D12+2D6"},
+              {20, "2D12+D10"},
+              {21, "3D12"},
+              {22, "2D12+2D6"},
+              {99, "13D12+2D6"},
+              {100, "13D12+D8+D6"}});
+        rows(Edition::Fourth,
+             {{1, "D4-2"},
+              {7, "D12"},
+              {8, "2D6"},
+              {10, "2D8"},
+              {14, "2D12"},
+              {18, "D12+D10+D8"},
+              {19, "D20+2D6"},
+              {29, "D20+D12+D10+D8"},
+              {30, "2D20+2D6"},
+              {91, "7D20+2D12"},
+              {100, "8D20+2D10"}});
+    }
+
+    void editionTables()
+    {
+        QFETCH(Edition, edition);
+        QFETCH(int, step);
+        QFETCH(QString, pool);
+        QCOMPARE(QString::fromStdString(StepTableOf(edition).text(step)), pool);
+    }
+
+    // The Rule of One by edition: every die, karma dice included, showing 1 at once; in 4th
+    // edition only with two dice or more. 1st edition keeps the program's fumble rule.
+    void ruleOfOne_data()
+    {
+        QTest::addColumn<Edition>("edition");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("karma"); // a karma die's size, or 0
+        QTest::addColumn<std::vector<int>>("faces");
+        QTest::addColumn<bool>("fails");
+
+        using Faces = std::vector<int>;
+        QTest::newRow("3rd, step 1 shows 1 (total -2)")
+            << Edition::Third << 1 << 0 << Faces {1} << true;
+        QTest::newRow("3rd, step 4 shows 1") << Edition::Third << 4 << 0 << Faces {1} << true;
+        QTest::newRow("3rd, step 4 shows 2") << Edition::Third << 4 << 0 << Faces {2} << false;
+        QTest::newRow("3rd, step 4 and karma D6 both 1")
+            << Edition::Third << 4 << 6 << Faces {1, 1} << true;
+        QTest::newRow("3rd, step 4 shows 1, karma 2")
+            << Edition::Third << 4 << 6 << Faces {1, 2} << false;
+        QTest::newRow("4th, one die showing 1 is not")
+            << Edition::Fourth << 4 << 0 << Faces {1} << false;
+        QTest::newRow("4th, step 3 (D4) showing 1 and karma 1")
+            << Edition::Fourth << 3 << 6 << Faces {1, 1} << true;
+        QTest::newRow("4th, two dice showing 1")
+            << Edition::Fourth << 8 << 0 << Faces {1, 1} << true;
+        QTest::newRow("4th, step 1 showing 2 (total 0) is not")
+            << Edition::Fourth << 1 << 0 << Faces {2} << false;
+        QTest::newRow("4th, an exploded die is no 1")
+            << Edition::Fourth << 8 << 0 << Faces {6, 1, 1} << false;
+        QTest::newRow("1st, step 1 showing 2 (total 0) fumbles")
+            << Edition::First << 1 << 0 << Faces {2} << true;
+        QTest::newRow("1st, one die showing 1 fumbles")
+            << Edition::First << 4 << 0 << Faces {1} << true;
+        QTest::newRow("classic, step 14 both 1")
+            << Edition::Classic << 14 << 0 << Faces {1, 1} << true;
+    }
+
+    void ruleOfOne()
+    {
+        QFETCH(Edition, edition);
+        QFETCH(int, step);
+        QFETCH(int, karma);
+        QFETCH(std::vector<int>, faces);
+        QFETCH(bool, fails);
+
+        const StepTable &table = StepTableOf(edition);
+        DicePool pool = table.pool(step);
+        if (karma != 0)
+            pool.add(static_cast<std::int16_t>(karma), 1, DieRole::Karma);
+        ScriptedRandom script = scriptFor(pool, faces);
+        RandomSource source = script.source();
+        std::int16_t count = 0;
+        QCOMPARE(RollPool(pool, source, count, table.failureRule()).fumble, fails);
+        RandomSource again = scriptFor(pool, faces).source();
+        QCOMPARE(RollPoolSummary(pool, again, table.failureRule()).fumble, fails);
+    }
+
+    void editionKeys()
+    {
+        for (const Edition edition : Editions)
+            QCOMPARE(EditionOfKey(EditionKey(edition)), edition);
+        QCOMPARE(EditionOfKey("fifth"), std::nullopt);
+        QCOMPARE(EditionOfKey(""), std::nullopt);
+        QCOMPARE(StepTableOf(Edition::Third).pool(100).dice().size(), std::size_t {15});
     }
 
     // The table's pools against the notation players read, and as the windows write them.

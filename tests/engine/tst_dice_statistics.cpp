@@ -3,13 +3,15 @@
 // Decisions and action draws take their faces from the same generator by the same rule.
 #include "ChiSquare.h"
 #include "Dice.h"
+#include "Edition.h"
 #include "PoolRoll.h"
-#include "StepTable.h"
 
 #include <QTest>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(MainBas::Edition)
 
 namespace {
 
@@ -46,21 +48,36 @@ private slots:
     // totals must follow the pool, and the count it hands back must make the fumbles.
     void stepRollsFollowTheirPools_data()
     {
+        QTest::addColumn<Edition>("edition");
         QTest::addColumn<int>("step");
         QTest::addColumn<QList<int>>("dice");
         QTest::addColumn<int>("subtraction");
         QTest::addColumn<double>("fumbleRate");
 
-        QTest::newRow("step 1: d4-2") << 1 << QList<int> {4} << 2 << 0.75;
-        QTest::newRow("step 2: d4-1") << 2 << QList<int> {4} << 1 << 0.5;
-        QTest::newRow("step 3: d4") << 3 << QList<int> {4} << 0 << 0.25;
-        QTest::newRow("step 8: 2d6") << 8 << QList<int> {6, 6} << 0 << 1.0 / 36;
+        const Edition first = Edition::First;
+        QTest::newRow("step 1: d4-2") << first << 1 << QList<int> {4} << 2 << 0.75;
+        QTest::newRow("step 2: d4-1") << first << 2 << QList<int> {4} << 1 << 0.5;
+        QTest::newRow("step 3: d4") << first << 3 << QList<int> {4} << 0 << 0.25;
+        QTest::newRow("step 8: 2d6") << first << 8 << QList<int> {6, 6} << 0 << 1.0 / 36;
         QTest::newRow("step 100: 4d20+6d10+4d8")
-            << 100 << QList<int> {20, 20, 20, 20, 10, 10, 10, 10, 10, 10, 8, 8, 8, 8} << 0 << 0.0;
+            << first << 100 << QList<int> {20, 20, 20, 20, 10, 10, 10, 10, 10, 10, 8, 8, 8, 8} << 0
+            << 0.0;
+        // The Rule of One: every die showing 1; in 4th edition only with two dice or more.
+        QTest::newRow("3rd edition step 1: d6-3")
+            << Edition::Third << 1 << QList<int> {6} << 3 << 1.0 / 6;
+        QTest::newRow("3rd edition step 22: 2d12+2d6")
+            << Edition::Third << 22 << QList<int> {12, 12, 6, 6} << 0 << 1.0 / (144 * 36);
+        QTest::newRow("4th edition step 5: d8, one die")
+            << Edition::Fourth << 5 << QList<int> {8} << 0 << 0.0;
+        QTest::newRow("4th edition step 9: d8+d6")
+            << Edition::Fourth << 9 << QList<int> {8, 6} << 0 << 1.0 / 48;
+        QTest::newRow("4th edition step 30: 2d20+2d6")
+            << Edition::Fourth << 30 << QList<int> {20, 20, 6, 6} << 0 << 1.0 / (400 * 36);
     }
 
     void stepRollsFollowTheirPools()
     {
+        QFETCH(Edition, edition);
         QFETCH(int, step);
         QFETCH(QList<int>, dice);
         QFETCH(int, subtraction);
@@ -71,9 +88,10 @@ private slots:
         int fumbles = 0;
         RandomSource source;
         source.seed(77 + static_cast<std::uint64_t>(step));
-        const DicePool &pool = FirstEditionTable().pool(step);
+        const StepTable &table = StepTableOf(edition);
+        const DicePool &pool = table.pool(step);
         for (int i = 0; i < samples; ++i) {
-            const RollSummary roll = RollPoolSummary(pool, source);
+            const RollSummary roll = RollPoolSummary(pool, source, table.failureRule());
             ++observed[static_cast<std::size_t>(std::min(roll.total + subtraction, Cap))];
             fumbles += roll.fumble;
         }

@@ -39,7 +39,8 @@ QString distributionReport(std::int16_t step, const QString &typedCount, RandomS
     WorkProgress progress;
     const DistributionRun run
         = RollDistribution(FirstEditionTable().pool(step), samples, source, progress, 2);
-    return DistributionReport(step, typedCount, run.distribution, samples);
+    return DistributionReport(step, StepDescriptions[static_cast<std::size_t>(step)], typedCount,
+                              run.distribution, samples);
 }
 
 StatisticsRun rollStatistics(double samples, RandomSource source, unsigned threads)

@@ -81,6 +81,9 @@ public:
         for (const QString &name : data.entryList({QStringLiteral("*.txt")}, QDir::Files))
             QFile::copy(data.filePath(name), m_folder.filePath(name));
         MainBas::SetProgramFolder(m_folder.path());
+        // The user's own settings and data stay untouched.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("config"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("data"))));
         MainBas::SetErrorPresenter([this](const QString &message) { m_errors.append(message); });
     }
 

@@ -97,7 +97,6 @@ Die::Die(Session &session)
     : m_session(session)
 {
     setObjectName(QStringLiteral("Die"));
-    setWindowTitle(ProgramTitle());
     ApplyWindowLook(this);
     resize(Px(DieLayout::ClientWidth), Px(DieLayout::ClientHeight));
 
@@ -109,6 +108,8 @@ Die::Die(Session &session)
     connectEvents();
     offerStepOdds();
     offerRollLog();
+    offerSettings();
+    followEdition();
 }
 
 // The caption sink and a report still running go with the window.

@@ -15,10 +15,13 @@
 // objectNames ("cmdStep(34)"), and control arrays report their index through a
 // QButtonGroup. Nothing moves when the window is resized.
 
+#include "Edition.h"
+
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QLabel;
@@ -62,6 +65,7 @@ public slots:
     void cmdAction_KeyDown(int Index, int KeyCode, int Shift);
     void txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard);
     void openRollLog();
+    void openSettings();
 
 private:
     void createPanels();
@@ -72,6 +76,17 @@ private:
     void connectEvents();
     void offerStepOdds();
     void offerRollLog();
+    void offerSettings();
+
+    // The main window after the edition changed: its title and the step buttons' tooltips.
+    void followEdition();
+    void describeStepButtons();
+    void chooseEdition(Edition edition);
+    // Says once per run that a choice could not be kept in the settings file.
+    void reportUnkept(const std::optional<QString> &failure);
+    // The step's dice as the windows show them: 1st edition the step description from
+    // steps.txt, any other the edition's pool.
+    QString diceTextOf(std::int16_t step) const;
 
     // Shows what a command came to, in the boxes and the viewer, and logs it.
     void present(const Outcome &outcome);
@@ -107,6 +122,7 @@ private:
     QButtonGroup *m_decisionGroup = nullptr;
     QButtonGroup *m_addDiceGroup = nullptr;
     QButtonGroup *m_actionGroup = nullptr;
+    bool m_settingsFailureShown = false;
 };
 
 } // namespace MainBas

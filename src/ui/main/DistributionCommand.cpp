@@ -27,6 +27,7 @@ const QString Title = QStringLiteral("Step result distribution");
 struct DistributionWork
 {
     std::int16_t step = 0;
+    QString dice;
     QString typedCount;
     double samples = 0;
     DicePool pool;
@@ -55,7 +56,7 @@ WorkView viewOf(const std::shared_ptr<DistributionWork> &work)
 Outcome reported(const DistributionWork &work)
 {
     return {.viewer = ViewerUpdate {Title,
-                                    DistributionReport(work.step, work.typedCount,
+                                    DistributionReport(work.step, work.dice, work.typedCount,
                                                        work.run.distribution, work.samples)},
             .logged = Log::DistributionReported {work.step, work.samples}};
 }
@@ -75,7 +76,8 @@ void Die::cmdStep_KeyDown(int Index, int KeyCode, [[maybe_unused]] int Shift)
         // have always differed and users know them, so they stay.
         if (!(work->samples > 1))
             return;
-        work->pool = m_session.steps->pool(work->step);
+        work->dice = diceTextOf(work->step);
+        work->pool = m_session.steps().pool(work->step);
         work->streams
             = m_session.random.split(static_cast<std::size_t>(DistributionStreams(work->samples)));
         runReport(

@@ -18,6 +18,7 @@ std::unique_ptr<Die> InitMainWindow(Session &session)
 std::unique_ptr<Die> Main(Session &session)
 {
     session.random.seedFromTimer();
+    session.loadSettings();
     LoadStepDescriptions();
     std::unique_ptr<Die> window = InitMainWindow(session);
     window->captionNumberedButtons();

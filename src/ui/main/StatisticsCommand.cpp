@@ -73,7 +73,7 @@ void Die::cmdStatistic_Click()
         }
         auto work = std::make_shared<StatisticsWork>();
         work->samples = samples;
-        work->table = m_session.steps;
+        work->table = &m_session.steps();
         work->streams = m_session.random.split(StepCount);
         runReport(
             samples * StatisticsSampleCost(*work->table), viewOf(work),

@@ -15,11 +15,16 @@ namespace MainBas {
 
 void Die::offerStepOdds()
 {
+    describeStepButtons();
+}
+
+void Die::describeStepButtons()
+{
     for (int i = 0; i < StepCount; ++i) {
         cmdStep[static_cast<std::size_t>(i)]->setToolTip(
             QStringLiteral("Step %1: %2\nRight-click for the odds.")
                 .arg(i + 1)
-                .arg(QString::fromStdString(m_session.steps->text(i + 1))));
+                .arg(QString::fromStdString(m_session.steps().text(i + 1))));
     }
 }
 
@@ -32,6 +37,8 @@ void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition, bool from
         QAction *odds = menu->addAction(QStringLiteral("Odds for step %1...").arg(step));
         connect(odds, &QAction::triggered, this,
                 [step] { RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step); }); });
+        connect(menu->addAction(QStringLiteral("Settings...")), &QAction::triggered, this,
+                &Die::openSettings);
         PopUpContextMenu(menu, {globalPosition, fromKeyboard});
     });
 }

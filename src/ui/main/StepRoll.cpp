@@ -5,7 +5,6 @@
 #include "ErrorReporter.h"
 #include "Outcome.h"
 #include "Session.h"
-#include "StepDescriptions.h"
 #include "StepRoller.h"
 #include "TextForms.h"
 
@@ -25,11 +24,11 @@ QString stepRollMessage(std::int16_t step, std::int16_t total, std::int16_t roll
     return message;
 }
 
-Outcome rolled(std::int16_t step, const PoolRoll &roll)
+Outcome rolled(std::int16_t step, Edition edition, const PoolRoll &roll)
 {
     return {.result = BlankSignedText(roll.total),
             .info = stepRollMessage(step, roll.total, roll.singleRolls, roll.fumble),
-            .logged = Log::StepRolled {step, roll.total, roll.singleRolls, roll.fumble}};
+            .logged = Log::StepRolled {step, roll.total, roll.singleRolls, roll.fumble, edition}};
 }
 
 } // namespace
@@ -39,8 +38,9 @@ void Die::cmdStep_Click(int Index)
     RunCommand([&] {
         const std::int16_t step = Add16(static_cast<std::int16_t>(Index), 1);
         // The description shows before the roll, so it stays even if the roll fails.
-        present({.dices = StepDescriptions[static_cast<std::size_t>(step)]});
-        present(rolled(step, RollStep(*m_session.steps, step, m_session.random)));
+        present({.dices = diceTextOf(step)});
+        present(
+            rolled(step, m_session.edition(), RollStep(m_session.steps(), step, m_session.random)));
     });
 }
 

@@ -3,7 +3,6 @@
 
 #include "ErrorReporter.h"
 #include "Outcome.h"
-#include "StepDescriptions.h"
 #include "TextForms.h"
 
 namespace MainBas {
@@ -14,25 +13,21 @@ const QString TableTitle = QStringLiteral("Extended Earthdawn Step Table");
 
 // The number left-aligned in three characters and seven blanks put every
 // description in the eleventh column.
-QString stepLine(int step)
+QString stepLine(int step, const QString &dice)
 {
-    return QString::number(step).leftJustified(3) + QString(7, QLatin1Char(' '))
-        + StepDescriptions[static_cast<std::size_t>(step)] + CrLf;
-}
-
-QString stepTable()
-{
-    QString text = TableTitle + CrLf + CrLf + QStringLiteral("Step   Dices") + CrLf + CrLf;
-    for (int step = 1; step <= StepCount; ++step)
-        text += stepLine(step);
-    return text;
+    return QString::number(step).leftJustified(3) + QString(7, QLatin1Char(' ')) + dice + CrLf;
 }
 
 } // namespace
 
 void Die::cmdSteps_Click()
 {
-    RunCommand([&] { present({.viewer = ViewerUpdate {TableTitle, stepTable()}}); });
+    RunCommand([&] {
+        QString table = TableTitle + CrLf + CrLf + QStringLiteral("Step   Dices") + CrLf + CrLf;
+        for (std::int16_t step = 1; step <= StepCount; ++step)
+            table += stepLine(step, diceTextOf(step));
+        present({.viewer = ViewerUpdate {TableTitle, table}});
+    });
 }
 
 } // namespace MainBas

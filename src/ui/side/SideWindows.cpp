@@ -2,6 +2,7 @@
 
 #include "EditAction.h"
 #include "RollLogWindow.h"
+#include "SettingsWindow.h"
 #include "SideWindow.h"
 #include "StepOddsWindow.h"
 #include "frmText.h"
@@ -54,8 +55,19 @@ RollLogWindow *LogWindowCreatedOnDemand(Log::RollLog &log)
     return holder<RollLogWindow>().liveOrNew(log);
 }
 
+SettingsWindow *SettingsWindowIfOpen()
+{
+    return holder<SettingsWindow>().live();
+}
+
+SettingsWindow *SettingsWindowCreatedOnDemand()
+{
+    return holder<SettingsWindow>().liveOrNew();
+}
+
 void DestroySideWindows()
 {
+    holder<SettingsWindow>().destroy();
     holder<frmText>().destroy();
     holder<EditAction>().destroy();
     holder<StepOddsWindow>().destroy();

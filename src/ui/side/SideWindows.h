@@ -12,6 +12,7 @@ class RollLog;
 
 class EditAction;
 class RollLogWindow;
+class SettingsWindow;
 class StepOddsWindow;
 class frmText;
 
@@ -35,6 +36,12 @@ RollLogWindow *LogWindow();
 
 // The Roll Log window of the log, created hidden when none is open.
 RollLogWindow *LogWindowCreatedOnDemand(Log::RollLog &log);
+
+// The Settings window as it stands, or nullptr when it is closed or was never used.
+SettingsWindow *SettingsWindowIfOpen();
+
+// The Settings window, created hidden when none is open.
+SettingsWindow *SettingsWindowCreatedOnDemand();
 
 // Deletes every side window at once, open or not.
 void DestroySideWindows();
