@@ -1,16 +1,26 @@
 // A test as a player rolls it: the modified step, the dice with karma and devotion, and the
-// verdict against a target number, from scripted dice.
+// verdict against a target number, from scripted dice; the karma a character spends on it;
+// the sheet as JSON and as a file.
+#include "CharacterRoll.h"
 #include "CharacterSheet.h"
+#include "DataFileKinds.h"
 #include "ScriptedRandom.h"
+#include "SheetFile.h"
 #include "StepTest.h"
 #include "TestText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace MainBas;
 using namespace MainBas::Sheet;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(MainBas::Edition)
 
@@ -23,6 +33,43 @@ RandomSource showing(const DicePool &pool, const QList<int> &faces)
     for (qsizetype i = 0; i < faces.size(); ++i)
         script.add(Face(pool.dice().at(static_cast<std::size_t>(i)).size, faces[i]));
     return script.source();
+}
+
+// Files may grow no larger than the limit while the object lives: a write past it fails
+// part way, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedSignal);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved {};
+    void (*m_savedSignal)(int) = nullptr;
+};
+
+CharacterSheet kethra()
+{
+    CharacterSheet sheet;
+    sheet.name = QStringLiteral("Kethra");
+    sheet.karmaMaximum = 12;
+    sheet.karmaLeft = 7;
+    for (int i = 0; i < 40; ++i)
+        sheet.rolls.push_back({QStringLiteral("Roll %1").arg(i), 11, 1, 13, {}});
+    return sheet;
 }
 
 } // namespace
@@ -245,6 +292,115 @@ private slots:
                  QStringLiteral("Rule of One: automatic failure"));
         QCOMPARE(VerdictText(verdict, Edition::First), QStringLiteral("Fumble: automatic failure"));
         QCOMPARE(VerdictText({}, Edition::First), QString());
+    }
+
+    // Each karma die takes a point; a roll asking for more than are left rolls nothing and
+    // takes nothing, nor does one that overflows. A maximum of 0 counts no karma.
+    void karmaSpending_data()
+    {
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<bool>("overflow");
+        QTest::addColumn<int>("leftAfter");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("enough") << 5 << 3 << 2 << false << 1 << QString();
+        QTest::newRow("the last points") << 5 << 2 << 2 << false << 0 << QString();
+        QTest::newRow("one short") << 5 << 1 << 2 << false << 1
+                                   << u"This roll takes 2 karma points, but only 1 is left. "
+                                      "Nothing was rolled."_s;
+        QTest::newRow("none left") << 5 << 0 << 1 << false << 0
+                                   << u"This roll takes 1 karma point, but none is left. "
+                                      "Nothing was rolled."_s;
+        QTest::newRow("not counted") << 0 << 0 << 3 << false << 0 << QString();
+        QTest::newRow("an overflow takes nothing") << 5 << 3 << 1 << true << 3 << QString();
+    }
+
+    void karmaSpending()
+    {
+        QFETCH(int, maximum);
+        QFETCH(int, left);
+        QFETCH(int, asked);
+        QFETCH(bool, overflow);
+        QFETCH(int, leftAfter);
+        QFETCH(QString, refusal);
+        CharacterSheet sheet;
+        sheet.karmaMaximum = maximum;
+        sheet.karmaLeft = left;
+        const ScriptedRandom script = ScriptedRandom::repeating(overflow ? LargestBelowOne : 0.0);
+        RandomSource source = script.source();
+        try {
+            RollForCharacter(sheet, {.step = 11, .karmaPoints = asked}, Edition::First, source);
+            QVERIFY(refusal.isEmpty() && !overflow);
+        } catch (const KarmaShort &shortage) {
+            QCOMPARE(shortage.message(), refusal);
+            QCOMPARE(script.draws(), std::size_t {0});
+        } catch (const RuntimeError &error) {
+            QVERIFY(overflow);
+            QCOMPARE(error.number(), Overflow);
+        }
+        QCOMPARE(sheet.karmaLeft, leftAfter);
+    }
+
+    // A file that is no sheet is refused with a sentence naming it and the fault.
+    void sheetFileRefusals_data()
+    {
+        QTest::addColumn<QVariant>("content");
+        QTest::addColumn<QString>("message");
+        const QString head = QStringLiteral("Could not open Kethra.json: ");
+        QTest::newRow("missing") << QVariant() << head + u"there is no such file."_s;
+        QTest::newRow("another kind of JSON")
+            << QVariant(QByteArray("{\"name\": \"Kethra\"}"))
+            << head + u"it is not a Tessarion character sheet."_s;
+        QTest::newRow("cut off") << QVariant(SheetToJson(kethra()).left(300))
+                                 << head + u"it is not a complete sheet (unterminated string at "
+                                           "byte 301)."_s;
+        QTest::newRow("step 1000")
+            << QVariant(SheetToJson(kethra()).replace("\"step\": 11", "\"step\": 1000"))
+            << head + u"roll 1: \"step\" is 1000; it must lie from 1 to 100."_s;
+        QTest::newRow("a folder") << QVariant::fromValue(FileKind::Folder)
+                                  << head + u"it is a folder, not a regular file."_s;
+        QTest::newRow("over 16 MiB")
+            << QVariant::fromValue(FileKind::OverTheLimit)
+            << head + u"it holds 16777217 bytes; a data file may hold at most 16777216 bytes (16 MiB)."_s;
+    }
+
+    void sheetFileRefusals()
+    {
+        QFETCH(QVariant, content);
+        QFETCH(QString, message);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Kethra.json"));
+        QVERIFY(PutFile(path, content));
+        try {
+            ReadSheetFile(path);
+            QFAIL("the file was read");
+        } catch (const SheetFileError &error) {
+            QCOMPARE(error.message(), message);
+        }
+    }
+
+    // A save cut short, as by a full disk, leaves the old file whole and says why; a whole
+    // one reads back.
+    void interruptedSaveKeepsTheOldFile()
+    {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Kethra.json"));
+        CharacterSheet sheet = kethra();
+        sheet.rolls.resize(1);
+        WriteSheetFile(path, sheet);
+        const QByteArray old = ReadFile(path);
+        try {
+            const FileSizeLimit limit(1000);
+            WriteSheetFile(path, kethra());
+            QFAIL("the save went through");
+        } catch (const SheetFileError &error) {
+            QCOMPARE(error.message(), QStringLiteral("Could not save Kethra.json: the file would be "
+                                                     "larger than the file system allows."));
+        }
+        QCOMPARE(ReadFile(path), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {u"Kethra.json"_s});
+        QCOMPARE(ReadSheetFile(path).rolls.size(), std::size_t {1});
     }
 
     void noTargetNoVerdict()
