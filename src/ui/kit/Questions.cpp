@@ -20,6 +20,18 @@ SavePathAnswerer &savePathAnswerer()
     return answerer;
 }
 
+OpenPathAnswerer &openPathAnswerer()
+{
+    static OpenPathAnswerer answerer;
+    return answerer;
+}
+
+UnsavedAnswerer &unsavedAnswerer()
+{
+    static UnsavedAnswerer answerer;
+    return answerer;
+}
+
 } // namespace
 
 void SetYesNoAnswerer(YesNoAnswerer answerer)
@@ -53,6 +65,37 @@ QString AskSavePath(QWidget *parent, const QString &title, const QString &sugges
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+void SetOpenPathAnswerer(OpenPathAnswerer answerer)
+{
+    openPathAnswerer() = std::move(answerer);
+}
+
+QString AskOpenPath(QWidget *parent, const QString &title, const QString &folder,
+                    const QString &filter)
+{
+    if (openPathAnswerer())
+        return openPathAnswerer()(folder);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+void SetUnsavedAnswerer(UnsavedAnswerer answerer)
+{
+    unsavedAnswerer() = std::move(answerer);
+}
+
+UnsavedChoice AskAboutUnsaved(QWidget *parent, const QString &title, const QString &question)
+{
+    if (unsavedAnswerer())
+        return unsavedAnswerer()(question);
+    // Esc and the close box cancel, so nothing is lost by a hasty key.
+    const auto answer = QMessageBox::question(
+        parent, title, question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+        QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return UnsavedChoice::Save;
+    return answer == QMessageBox::Discard ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
 }
 
 } // namespace MainBas

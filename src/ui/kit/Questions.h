@@ -23,4 +23,16 @@ void SetSavePathAnswerer(SavePathAnswerer answerer);
 QString AskSavePath(QWidget *parent, const QString &title, const QString &suggested,
                     const QString &filter);
 
+// Asks for a file to open, starting in the folder; empty when the user cancels.
+using OpenPathAnswerer = std::function<QString(const QString &folder)>;
+void SetOpenPathAnswerer(OpenPathAnswerer answerer);
+QString AskOpenPath(QWidget *parent, const QString &title, const QString &folder,
+                    const QString &filter);
+
+// What to do with changes not yet saved before they would be lost.
+enum class UnsavedChoice { Save, Discard, Cancel };
+using UnsavedAnswerer = std::function<UnsavedChoice(const QString &question)>;
+void SetUnsavedAnswerer(UnsavedAnswerer answerer);
+UnsavedChoice AskAboutUnsaved(QWidget *parent, const QString &title, const QString &question);
+
 } // namespace MainBas
