@@ -349,20 +349,20 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString head = QStringLiteral("Could not open Kethra.json: ");
         QTest::newRow("missing") << QVariant() << head + u"there is no such file."_s;
-        QTest::newRow("another kind of JSON")
-            << QVariant(QByteArray("{\"name\": \"Kethra\"}"))
-            << head + u"it is not a Tessarion character sheet."_s;
+        QTest::newRow("another kind of JSON") << QVariant(QByteArray("{\"name\": \"Kethra\"}"))
+                                              << head + u"it is not a Tessarion character sheet."_s;
         QTest::newRow("cut off") << QVariant(SheetToJson(kethra()).left(300))
-                                 << head + u"it is not a complete sheet (unterminated string at "
-                                           "byte 301)."_s;
+                                 << head
+                + u"it is not a complete sheet (unterminated string at "
+                  "byte 301)."_s;
         QTest::newRow("step 1000")
             << QVariant(SheetToJson(kethra()).replace("\"step\": 11", "\"step\": 1000"))
             << head + u"roll 1: \"step\" is 1000; it must lie from 1 to 100."_s;
         QTest::newRow("a folder") << QVariant::fromValue(FileKind::Folder)
                                   << head + u"it is a folder, not a regular file."_s;
-        QTest::newRow("over 16 MiB")
-            << QVariant::fromValue(FileKind::OverTheLimit)
-            << head + u"it holds 16777217 bytes; a data file may hold at most 16777216 bytes (16 MiB)."_s;
+        QTest::newRow("over 16 MiB") << QVariant::fromValue(FileKind::OverTheLimit)
+                                     << head
+                + u"it holds 16777217 bytes; a data file may hold at most 16777216 bytes (16 MiB)."_s;
     }
 
     void sheetFileRefusals()
@@ -395,8 +395,9 @@ private slots:
             WriteSheetFile(path, kethra());
             QFAIL("the save went through");
         } catch (const SheetFileError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Could not save Kethra.json: the file would be "
-                                                     "larger than the file system allows."));
+            QCOMPARE(error.message(),
+                     QStringLiteral("Could not save Kethra.json: the file would be "
+                                    "larger than the file system allows."));
         }
         QCOMPARE(ReadFile(path), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {u"Kethra.json"_s});

@@ -179,10 +179,10 @@ private slots:
         QVERIFY(menu);
         const QList<QAction *> entries = menu->actions();
         QVERIFY(menu->findChild<QAction *>(u"select-all"_s));
-        QVERIFY(entries.size() > 4 && entries[entries.size() - 3]->isSeparator());
-        QCOMPARE(entries[entries.size() - 2]->text(), u"Roll Log..."_s);
+        QVERIFY(entries.size() > 5 && entries[entries.size() - 4]->isSeparator());
+        QCOMPARE(entries[entries.size() - 3]->text(), u"Roll Log..."_s);
         QCOMPARE(entries.last()->text(), u"Settings..."_s);
-        entries[entries.size() - 2]->trigger();
+        entries[entries.size() - 3]->trigger();
         menu->close();
         QCOMPARE(LogWindow(), window);
 

@@ -108,6 +108,7 @@ Die::Die(Session &session)
     connectEvents();
     offerStepOdds();
     offerRollLog();
+    offerRollSheet();
     offerSettings();
     followEdition();
 }

@@ -32,7 +32,7 @@ class QPushButton;
 namespace MainBas {
 
 struct Outcome;
-struct Session;
+class Session;
 struct WorkView;
 
 class Die : public QWidget
@@ -65,6 +65,7 @@ public slots:
     void cmdAction_KeyDown(int Index, int KeyCode, int Shift);
     void txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard);
     void openRollLog();
+    void openRollSheet();
     void openSettings();
 
 private:
@@ -76,6 +77,7 @@ private:
     void connectEvents();
     void offerStepOdds();
     void offerRollLog();
+    void offerRollSheet();
     void offerSettings();
 
     // The main window after the edition changed: its title and the step buttons' tooltips.

@@ -32,6 +32,8 @@ void Die::txtInfo_ContextMenu(const QPoint &globalPosition, bool fromKeyboard)
         menu->addSeparator();
         connect(menu->addAction(QStringLiteral("Roll Log...")), &QAction::triggered, this,
                 &Die::openRollLog);
+        connect(menu->addAction(QStringLiteral("Roll Sheet...")), &QAction::triggered, this,
+                &Die::openRollSheet);
         connect(menu->addAction(QStringLiteral("Settings...")), &QAction::triggered, this,
                 &Die::openSettings);
         PopUpContextMenu(menu, {globalPosition, fromKeyboard});

@@ -7,6 +7,7 @@ namespace {
 const QString EditionSetting = QStringLiteral("edition");
 const QString KarmaDieSetting = QStringLiteral("karmaDie");
 const QString DevotionDieSetting = QStringLiteral("devotionDie");
+const QString SheetSetting = QStringLiteral("sheet");
 
 bool isDieSize(int size)
 {
@@ -60,6 +61,18 @@ std::optional<QString> Session::chooseDevotionDie(int size)
         emit extraDiceChanged();
     }
     return keep(DevotionDieSetting, size);
+}
+
+QString Session::sheetPath() const
+{
+    const std::optional<QVariant> stored
+        = m_settings ? m_settings->value(SheetSetting) : std::nullopt;
+    return stored ? stored->toString() : QString();
+}
+
+std::optional<QString> Session::keepSheetPath(const QString &path)
+{
+    return keep(SheetSetting, path);
 }
 
 std::optional<QString> Session::keep(const QString &key, const QVariant &value)

@@ -42,6 +42,10 @@ public:
     std::optional<QString> chooseKarmaDie(int size);
     std::optional<QString> chooseDevotionDie(int size);
 
+    // The character sheet last used on the Roll Sheet; empty for none.
+    QString sheetPath() const;
+    std::optional<QString> keepSheetPath(const QString &path);
+
 signals:
     void editionChanged(Edition edition);
     void extraDiceChanged();

@@ -37,6 +37,8 @@ void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition, bool from
         QAction *odds = menu->addAction(QStringLiteral("Odds for step %1...").arg(step));
         connect(odds, &QAction::triggered, this,
                 [step] { RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step); }); });
+        connect(menu->addAction(QStringLiteral("Roll Sheet...")), &QAction::triggered, this,
+                &Die::openRollSheet);
         connect(menu->addAction(QStringLiteral("Settings...")), &QAction::triggered, this,
                 &Die::openSettings);
         PopUpContextMenu(menu, {globalPosition, fromKeyboard});

@@ -2,6 +2,7 @@
 
 #include "EditAction.h"
 #include "RollLogWindow.h"
+#include "RollSheetWindow.h"
 #include "SettingsWindow.h"
 #include "SideWindow.h"
 #include "StepOddsWindow.h"
@@ -55,6 +56,16 @@ RollLogWindow *LogWindowCreatedOnDemand(Log::RollLog &log)
     return holder<RollLogWindow>().liveOrNew(log);
 }
 
+RollSheetWindow *RollSheetWindowIfOpen()
+{
+    return holder<RollSheetWindow>().live();
+}
+
+RollSheetWindow *RollSheetWindowCreatedOnDemand(const SheetSession &session)
+{
+    return holder<RollSheetWindow>().liveOrNew(session);
+}
+
 SettingsWindow *SettingsWindowIfOpen()
 {
     return holder<SettingsWindow>().live();
@@ -72,6 +83,7 @@ void DestroySideWindows()
     holder<EditAction>().destroy();
     holder<StepOddsWindow>().destroy();
     holder<RollLogWindow>().destroy();
+    holder<RollSheetWindow>().destroy();
 }
 
 } // namespace MainBas

@@ -12,9 +12,11 @@ class RollLog;
 
 class EditAction;
 class RollLogWindow;
+class RollSheetWindow;
 class SettingsWindow;
 class StepOddsWindow;
 class frmText;
+struct SheetSession;
 
 // The viewer as it stands, or nullptr when it is closed or was never used.
 frmText *TextViewer();
@@ -37,13 +39,19 @@ RollLogWindow *LogWindow();
 // The Roll Log window of the log, created hidden when none is open.
 RollLogWindow *LogWindowCreatedOnDemand(Log::RollLog &log);
 
+// The Roll Sheet as it stands, or nullptr when it is closed or was never used.
+RollSheetWindow *RollSheetWindowIfOpen();
+
+// The Roll Sheet, created hidden (with the sheet last used) when none is open.
+RollSheetWindow *RollSheetWindowCreatedOnDemand(const SheetSession &session);
+
 // The Settings window as it stands, or nullptr when it is closed or was never used.
 SettingsWindow *SettingsWindowIfOpen();
 
 // The Settings window, created hidden when none is open.
 SettingsWindow *SettingsWindowCreatedOnDemand();
 
-// Deletes every side window at once, open or not.
+// Deletes every side window at once, open or not, asking nothing.
 void DestroySideWindows();
 
 } // namespace MainBas
