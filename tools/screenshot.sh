@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Takes a screenshot for the README on a virtual display:
-#   tools/screenshot.sh build/tessarion docs/screenshot.png [scale] [main|odds|log]
+#   tools/screenshot.sh build/tessarion docs/screenshot.png [scale] [main|odds|log|sheet]
 # main: the main window after rolling step 20; odds: the Step Odds window for step 11
-# with a D6 karma die against 13; log: the Roll Log window after a few rolls.
+# with a D6 karma die against 13; log: the Roll Log window after a few rolls; sheet: the
+# Roll Sheet of a sample character after a quick roll of step 11 with karma against 13.
+# The program runs with settings and data folders of its own, never the user's.
 # ImageMagick's import cuts the window out of the screen: `make screenshot-deps` installs it.
 set -euo pipefail
 command -v import >/dev/null || { echo "ImageMagick's import is missing: run make screenshot-deps" >&2; exit 1; }
@@ -14,10 +16,19 @@ output=$(realpath -m "$2")
 export QT_SCALE_FACTOR=${3:-1}
 shot=${4:-main}
 
+home=$(mktemp -d)
+export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
+if [ "$shot" = sheet ]; then
+    sheets="$XDG_DATA_HOME/Tessarion/tessarion"
+    mkdir -p "$sheets" "$XDG_CONFIG_HOME/Tessarion"
+    cp "$(dirname "$0")/sample-sheet.json" "$sheets/Kethra.json"
+    printf '[General]\nsheet=%s\n' "$sheets/Kethra.json" > "$XDG_CONFIG_HOME/Tessarion/tessarion.conf"
+fi
+
 cd "$(dirname "$program")"
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 window_titled() { # title -> id of the visible window with it
     for _ in $(seq 50); do
         for id in $(xdotool search --onlyvisible --pid "$pid" "" 2>/dev/null || true); do
@@ -70,6 +81,16 @@ log)
     click 5160 $((4080 + 5 * 360)) 615 255
     xdotool key ctrl+l
     capture "$(window_titled "Roll Log")"
+    ;;
+sheet)
+    # Ctrl+R, then step 11 with one karma point against 13, as a player types it.
+    xdotool windowfocus --sync "$main" key ctrl+r
+    sheet=$(window_titled "Roll Sheet")
+    xdotool type 11
+    xdotool key Tab type 1
+    xdotool key Tab Tab Tab Tab type 13
+    xdotool key Return
+    capture "$sheet"
     ;;
 esac
 echo "wrote $output"
