@@ -30,8 +30,9 @@ void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition, bool from
         auto *menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         QAction *odds = menu->addAction(QStringLiteral("Odds for step %1...").arg(step));
-        connect(odds, &QAction::triggered, this,
-                [step] { RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step); }); });
+        connect(odds, &QAction::triggered, this, [step] {
+            RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step, Edition::First); });
+        });
         PopUpContextMenu(menu, {globalPosition, fromKeyboard});
     });
 }
