@@ -293,20 +293,25 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("lines"); // in the summary
         QTest::addColumn<QStringList>("row"); // the step's row of the table
+        QTest::addColumn<QString>("lowestBar"); // what the mouse over it tells
 
         QTest::newRow("Classic: step 14 rolls 2D12, the fumble rule stays")
             << u"Classic"_s << 14 << QStringList {u"Step 14: 2D12"_s, u"Fumble: 0.7% (1 in 144)"_s}
-            << QStringList {u"14"_s, u"2D12"_s, u"14.2"_s, u"47.2%"_s, u"0.7% (1 in 144)"_s};
+            << QStringList {u"14"_s, u"2D12"_s, u"14.2"_s, u"47.2%"_s, u"0.7% (1 in 144)"_s}
+            << u"Total 2: 0.7% (1 in 144), always a fumble\nSuccess against 2: 99.3%"_s;
         QTest::newRow("3rd edition: step 19 rolls D12+2D10, the Rule of One")
             << u"3rd edition"_s << 19
             << QStringList {u"Step 19: D12+2D10"_s, u"Rule of One: 0.1% (1 in 1,200)"_s}
-            << QStringList {u"19"_s, u"D12+2D10"_s, u"19.3"_s, u"47.8%"_s, u"0.1% (1 in 1,200)"_s};
+            << QStringList {u"19"_s, u"D12+2D10"_s, u"19.3"_s, u"47.8%"_s, u"0.1% (1 in 1,200)"_s}
+            << u"Total 3: 0.1% (1 in 1,200), always a Rule of One failure\n"
+               u"Success against 3: 99.9%"_s;
         QTest::newRow("4th edition: same dice as 1st, but extra successes and the Rule of One")
             << u"4th edition"_s << 19
             << QStringList {u"Step 19: D20+2D6"_s, u"No extra success (19 to 23): 23.8%"_s,
                             u"3 or more extra successes (34 or more): 6.0%"_s,
                             u"Rule of One: 0.1% (1 in 720)"_s}
-            << QStringList {u"19"_s, u"D20+2D6"_s, u"19.5"_s, u"51.2%"_s, u"0.1% (1 in 720)"_s};
+            << QStringList {u"19"_s, u"D20+2D6"_s, u"19.5"_s, u"51.2%"_s, u"0.1% (1 in 720)"_s}
+            << u"Total 3: 0.1% (1 in 720), always a Rule of One failure\nSuccess against 3: 99.9%"_s;
     }
 
     void editionsChangeTheFigures()
@@ -333,6 +338,7 @@ private slots:
         for (int column = 0; column < window->tblSteps->columnCount(); ++column)
             cells << window->tblSteps->item(step - 1, column)->text();
         QCOMPARE(cells, row);
+        QTEST(window->histogram->barText(window->histogram->firstTotal()), "lowestBar");
         QCOMPARE(window->spnTarget->value(), target);
 
         choose(window->cboEdition, u"1st edition"_s);
