@@ -3,6 +3,7 @@
 // file passed over with a warning.
 #include "BoxText.h"
 #include "LogText.h"
+#include "RollLogWindow.h"
 #include "Session.h"
 #include "SettingsWindow.h"
 #include "SideWindows.h"
@@ -243,6 +244,29 @@ private slots:
                                                                                  warning);
             QCOMPARE(printed, expected);
         }
+    }
+
+    // A laid-out window comes back as large and where it was, in the next run too; the
+    // specified windows keep their sizes.
+    void windowsKeepTheirPlace()
+    {
+        QVERIFY((m_main = m_program->startWindow()));
+        QTest::keyClick(m_main->window, Qt::Key_L, Qt::ControlModifier);
+        QWidget *log = LogWindow();
+        QVERIFY(log && QTest::qWaitForWindowExposed(log));
+        const QSize first = log->size();
+        const QSize wider = first + QSize(120, 60);
+        log->resize(wider);
+        QTRY_COMPARE(log->size(), wider);
+        log->close();
+        QTRY_VERIFY(!LogWindow());
+
+        m_program->closeWindow();
+        QVERIFY((m_main = m_program->startWindow()));
+        QTest::keyClick(m_main->window, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(LogWindow() && QTest::qWaitForWindowExposed(LogWindow()));
+        QCOMPARE(LogWindow()->size(), wider);
+        QCOMPARE(m_main->window->size(), QSize(711, 521));
     }
 
     // A choice that cannot be kept holds for the run and is reported once.

@@ -62,6 +62,11 @@ std::optional<QString> Session::chooseDevotionDie(int size)
     return keep(DevotionDieSetting, size);
 }
 
+std::optional<QVariant> Session::setting(const QString &key) const
+{
+    return m_settings ? m_settings->value(key) : std::nullopt;
+}
+
 std::optional<QString> Session::keep(const QString &key, const QVariant &value)
 {
     if (!m_settings)
