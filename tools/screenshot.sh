@@ -9,7 +9,7 @@
 set -euo pipefail
 command -v import >/dev/null || { echo "ImageMagick's import is missing: run make screenshot-deps" >&2; exit 1; }
 if [ -z "${TESSARION_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 2400x1800x24" env TESSARION_ON_XVFB=1 "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 2400x1800x24 -noreset" env TESSARION_ON_XVFB=1 "$0" "$@"
 fi
 program=$(realpath "$1")
 output=$(realpath -m "$2")

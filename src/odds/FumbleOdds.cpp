@@ -9,12 +9,12 @@
 
 namespace MainBas::Odds {
 
-// With s taken off the dice's value sum V, the rule asks for V - s == rolls or V - s <= 1.
-// Call E = V - rolls the excess: the first is E == s, the second V <= s + 1. A die's value is
-// at least its number of rolls and above its own excess, so both need every die's excess to
-// be at most s. That leaves a handful of ways for each die to land (a first 1 alone when s is
-// 0), and a small table over (E, V) adds the dice one at a time; the fumbling entries give
-// the totals V - s.
+// The program's fumble rule. With s taken off the dice's value sum V, it asks for V - s ==
+// rolls or V - s <= 1. Call E = V - rolls the excess: the first is E == s, the second
+// V <= s + 1. A die's value is at least its number of rolls and above its own excess, so both
+// need every die's excess to be at most s. That leaves a handful of ways for each die to land
+// (a first 1 alone when s is 0), and a small table over (E, V) adds the dice one at a time;
+// the fumbling entries give the totals V - s.
 
 namespace {
 
@@ -56,11 +56,17 @@ Table withDie(const Table &before, const std::vector<Landing> &landings, int sub
     return after;
 }
 
-} // namespace
-
-std::map<int, double> FumblingTotals(int step, KarmaDie karma)
+// Every die showing 1 at once: their lowest total.
+std::map<int, double> allOnes(const RolledDice &dice)
 {
-    const RolledDice dice = DiceOf(step, karma);
+    double chance = 1;
+    for (const int size : dice.sizes)
+        chance /= size;
+    return {{dice.lowestTotal(), chance}};
+}
+
+std::map<int, double> programFumbles(const RolledDice &dice)
+{
     const int s = dice.subtraction;
     Table reached {{{0, 0}, 1.0}};
     for (const int size : dice.sizes)
@@ -75,9 +81,24 @@ std::map<int, double> FumblingTotals(int step, KarmaDie karma)
     return fumbles;
 }
 
-double FumbleChance(int step, KarmaDie karma)
+} // namespace
+
+std::map<int, double> FumblingTotals(const RolledDice &dice)
 {
-    return FumbleChanceFrom(FumblingTotals(step, karma), std::numeric_limits<int>::min());
+    switch (dice.rule) {
+    case FailureRule::ProgramFumble:
+        return programFumbles(dice);
+    case FailureRule::AllOnes:
+        return allOnes(dice);
+    case FailureRule::AllOnesOfTwoOrMore:
+        return dice.sizes.size() >= 2 ? allOnes(dice) : std::map<int, double> {};
+    }
+    return {};
+}
+
+double FumbleChance(const RolledDice &dice)
+{
+    return FumbleChanceFrom(FumblingTotals(dice), std::numeric_limits<int>::min());
 }
 
 double FumbleChanceFrom(const std::map<int, double> &fumblingTotals, int total)

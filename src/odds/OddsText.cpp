@@ -1,7 +1,8 @@
 #include "OddsText.h"
 
-#include "StepTable.h"
+#include "RolledDice.h"
 #include "SuccessChances.h"
+#include "TestOdds.h"
 
 #include <array>
 #include <charconv>
@@ -83,6 +84,53 @@ std::string successLine(SuccessChances &chances, int target, int margin, const N
     return label + ChanceText(chances.against(target + margin), style);
 }
 
+std::string extraSuccessCount(int extra)
+{
+    if (extra == 0)
+        return "No extra success";
+    if (extra == 1)
+        return "1 extra success";
+    return std::to_string(extra) + " extra successes";
+}
+
+// "No extra success (13 to 17): ", ..., "3 or more extra successes (28 or more): ".
+std::string extraSuccessLabel(int extra, int target)
+{
+    const int low = target + extra * PointsPerExtraSuccess;
+    if (extra == ExtraSuccessesTold) {
+        return std::to_string(extra) + " or more extra successes (" + std::to_string(low)
+            + " or more): ";
+    }
+    return extraSuccessCount(extra) + " (" + std::to_string(low) + " to "
+        + std::to_string(low + PointsPerExtraSuccess - 1) + "): ";
+}
+
+void addMarginLines(std::vector<std::string> &lines, SuccessChances &chances, int target,
+                    Edition edition, const NumberStyle &style)
+{
+    if (!CountsExtraSuccesses(edition)) {
+        for (const int margin : {5, 10, 15})
+            lines.push_back(successLine(chances, target, margin, style));
+        return;
+    }
+    const std::vector<Chance> bands = ExtraSuccessChances(chances, target);
+    for (std::size_t extra = 0; extra < bands.size(); ++extra) {
+        lines.push_back(extraSuccessLabel(static_cast<int>(extra), target)
+                        + ChanceText(bands[extra], style));
+    }
+}
+
+// The dice of one role written as the step's are: "2D6".
+std::string textOfRole(const DicePool &pool, DieRole role)
+{
+    DicePool ofRole;
+    for (const PoolDie &die : pool.dice()) {
+        if (die.role == role)
+            ofRole.add(die.size);
+    }
+    return ofRole.text();
+}
+
 } // namespace
 
 std::string DecimalText(double value, int decimals, const NumberStyle &style)
@@ -111,28 +159,41 @@ std::string ChanceText(Chance chance, const NumberStyle &style)
     return PercentText(chance, style) + " (1 in " + oneInText(1 / chance.value, style) + ")";
 }
 
-std::string DiceText(int step, KarmaDie karma)
+std::string DiceText(const DicePool &pool)
 {
-    const std::string pool = FirstEditionTable().text(step);
-    return karma == KarmaDie::None ? pool : pool + ", karma " + KarmaDieText(karma);
+    std::string text = pool.text();
+    const std::string karma = textOfRole(pool, DieRole::Karma);
+    const std::string devotion = textOfRole(pool, DieRole::Devotion);
+    if (!karma.empty())
+        text += ", karma " + karma;
+    if (!devotion.empty())
+        text += ", devotion " + devotion;
+    return text;
 }
 
-std::vector<std::string> SummaryLines(int step, KarmaDie karma, int target, const StepOdds &odds,
-                                      const NumberStyle &style)
+FailureWords FailureWordsOf(FailureRule rule)
 {
-    SuccessChances chances(step, karma);
-    return {
-        "Step " + std::to_string(step) + ": " + DiceText(step, karma),
+    if (rule == FailureRule::ProgramFumble)
+        return {"Fumble", "fumble", "fumbles"};
+    return {"Rule of One", "Rule of One failure", "Rule of One failures"};
+}
+
+std::vector<std::string> SummaryLines(int step, const DicePool &pool, Edition edition, int target,
+                                      const StepOdds &odds, const NumberStyle &style)
+{
+    SuccessChances chances(DiceOf(pool, odds.rule));
+    std::vector<std::string> lines = {
+        "Step " + std::to_string(step) + ": " + DiceText(pool),
         "Mean " + DecimalText(odds.mean, 1, style) + ", most likely total "
             + std::to_string(odds.mostLikely),
         "Middle 90% of rolls: " + std::to_string(odds.middle90Low) + " to "
             + std::to_string(odds.middle90High),
         successLine(chances, target, 0, style),
-        successLine(chances, target, 5, style),
-        successLine(chances, target, 10, style),
-        successLine(chances, target, 15, style),
-        "Fumble: " + ChanceText(ChanceOf(odds.fumble), style),
     };
+    addMarginLines(lines, chances, target, edition, style);
+    lines.push_back(FailureWordsOf(odds.rule).label + ": "
+                    + ChanceText(ChanceOf(odds.fumble), style));
+    return lines;
 }
 
 } // namespace MainBas::Odds

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Chance.h"
-#include "KarmaDie.h"
+#include "DicePool.h"
+#include "Edition.h"
+#include "FailureRule.h"
 #include "StepOdds.h"
 
 #include <string>
@@ -29,13 +31,26 @@ std::string PercentText(Chance chance, const NumberStyle &style = {});
 // from a billion on.
 std::string ChanceText(Chance chance, const NumberStyle &style = {});
 
-// The dice of a step with the karma die, e.g. "D20+D8+D6, karma D6".
-std::string DiceText(int step, KarmaDie karma);
+// The dice of a roll with its karma and devotion dice, e.g. "D20+D8+D6, karma D6" or
+// "D10+D8, karma 2D6, devotion D8".
+std::string DiceText(const DicePool &pool);
 
-// The summary of a step roll against a target number, one line each: the dice, the
-// mean and most likely total, the middle 90%, success, beating the target by 5, 10 and
-// 15 or more (a fumble never succeeds), and the fumble.
-std::vector<std::string> SummaryLines(int step, KarmaDie karma, int target, const StepOdds &odds,
-                                      const NumberStyle &style = {});
+// How the automatic failure of a rule is named: as a line's label ("Fumble", "Rule of One"),
+// and for one roll and for several.
+struct FailureWords
+{
+    std::string label;
+    std::string one;
+    std::string many;
+};
+
+FailureWords FailureWordsOf(FailureRule rule);
+
+// The summary of a roll of the step's pool in the edition against a target number, one line
+// each: the dice, the mean and most likely total, the middle 90%, success, then beating the
+// target by 5, 10 and 15 or more, or where extra successes count the chance of exactly 0, 1
+// and 2 and of 3 or more (an automatic failure never succeeds), and the automatic failure.
+std::vector<std::string> SummaryLines(int step, const DicePool &pool, Edition edition, int target,
+                                      const StepOdds &odds, const NumberStyle &style = {});
 
 } // namespace MainBas::Odds

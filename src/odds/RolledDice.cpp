@@ -1,18 +1,18 @@
 #include "RolledDice.h"
 
-#include "StepTable.h"
-
 namespace MainBas::Odds {
 
-RolledDice DiceOf(int step, KarmaDie karma)
+RolledDice DiceOf(const DicePool &pool, FailureRule rule)
 {
-    const DicePool &pool = FirstEditionTable().pool(step);
-    RolledDice dice {{}, -pool.adjustment()};
+    RolledDice dice {{}, -pool.adjustment(), rule};
     for (const PoolDie &die : pool.dice())
         dice.sizes.push_back(die.size);
-    if (karma != KarmaDie::None)
-        dice.sizes.push_back(SizeOf(karma));
     return dice;
+}
+
+RolledDice DiceOf(const StepTable &table, int step)
+{
+    return DiceOf(table.pool(step), table.failureRule());
 }
 
 } // namespace MainBas::Odds

@@ -1,7 +1,6 @@
 #include "StepChances.h"
 
 #include "FumbleOdds.h"
-#include "RolledDice.h"
 #include "StepTable.h"
 #include "SuccessChances.h"
 
@@ -9,32 +8,33 @@
 
 namespace MainBas::Odds {
 
-double ClosedFormMean(int step, KarmaDie karma)
+double ClosedFormMean(const RolledDice &dice)
 {
-    const RolledDice dice = DiceOf(step, karma);
     double mean = -dice.subtraction;
     for (const int n : dice.sizes)
         mean += n * (n + 1) / (2.0 * (n - 1));
     return mean;
 }
 
-double ClosedFormStandardDeviation(int step, KarmaDie karma)
+double ClosedFormStandardDeviation(const RolledDice &dice)
 {
     double variance = 0;
-    for (const int size : DiceOf(step, karma).sizes) {
+    for (const int size : dice.sizes) {
         const double n = size;
         variance += n * n * n / ((n - 1) * (n - 1)) + ((n - 1) * (n - 1) - 1) / 12;
     }
     return std::sqrt(variance);
 }
 
-std::vector<StepChances> ChancesOfAllSteps(int target, KarmaDie karma)
+std::vector<StepChances> ChancesOfAllSteps(int target,
+                                           const std::function<RolledDice(int step)> &diceOf)
 {
     std::vector<StepChances> rows;
     rows.reserve(StepCount);
     for (int step = 1; step <= StepCount; ++step) {
-        rows.push_back({step, ClosedFormMean(step, karma),
-                        SuccessChances(step, karma).against(target), FumbleChance(step, karma)});
+        const RolledDice dice = diceOf(step);
+        rows.push_back(
+            {step, ClosedFormMean(dice), SuccessChances(dice).against(target), FumbleChance(dice)});
     }
     return rows;
 }

@@ -25,9 +25,9 @@ void listTotals(StepOdds &odds, const RolledDice &dice)
     }
 }
 
-void listSuccesses(StepOdds &odds, int step, KarmaDie karma)
+void listSuccesses(StepOdds &odds, const RolledDice &dice)
 {
-    SuccessChances chances(step, karma);
+    SuccessChances chances(dice);
     for (int total = odds.lowest; total <= odds.highestListed(); ++total)
         odds.successes.push_back(chances.against(total));
 }
@@ -72,14 +72,15 @@ int StepOdds::totalReaching(double share) const
     return highestListed();
 }
 
-StepOdds ComputeStepOdds(int step, KarmaDie karma)
+StepOdds ComputeStepOdds(const RolledDice &dice)
 {
     StepOdds odds;
-    listTotals(odds, DiceOf(step, karma));
-    listSuccesses(odds, step, karma);
-    odds.fumblingTotals = FumblingTotals(step, karma);
-    odds.mean = ClosedFormMean(step, karma);
-    odds.standardDeviation = ClosedFormStandardDeviation(step, karma);
+    odds.rule = dice.rule;
+    listTotals(odds, dice);
+    listSuccesses(odds, dice);
+    odds.fumblingTotals = FumblingTotals(dice);
+    odds.mean = ClosedFormMean(dice);
+    odds.standardDeviation = ClosedFormStandardDeviation(dice);
     odds.mostLikely = mostLikelyOf(odds);
     odds.middle90Low = odds.totalReaching(0.05);
     odds.middle90High = odds.totalReaching(0.95);

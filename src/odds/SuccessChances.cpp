@@ -1,21 +1,15 @@
 #include "SuccessChances.h"
 
 #include "FumbleOdds.h"
-#include "RolledDice.h"
-
-#include <utility>
 
 namespace MainBas::Odds {
 
-SuccessChances::SuccessChances(int step, KarmaDie karma)
-    : SuccessChances(DiceOf(step, karma), FumblingTotals(step, karma))
-{ }
-
-SuccessChances::SuccessChances(const RolledDice &dice, std::map<int, double> fumblingTotals)
+SuccessChances::SuccessChances(const RolledDice &dice)
     : m_subtraction(dice.subtraction)
     , m_atLeast(dice.sizes, Tally::AtLeast)
     , m_below(dice.sizes, Tally::Below)
-    , m_fumblingTotals(std::move(fumblingTotals))
+    , m_exactly(dice.sizes, Tally::Exactly)
+    , m_fumblingTotals(FumblingTotals(dice))
 { }
 
 // The fumbles are the lowest totals, so taking those at or above the target away from the
@@ -30,6 +24,15 @@ Chance SuccessChances::against(int target)
         return ChanceOf(success);
     const double failure = m_below.chance(target + m_subtraction) + fumbling;
     return {1 - failure, failure};
+}
+
+double SuccessChances::within(int low, int high)
+{
+    double chance = 0;
+    for (int total = low; total <= high; ++total)
+        chance += m_exactly.chance(total + m_subtraction);
+    return chance
+        - (FumbleChanceFrom(m_fumblingTotals, low) - FumbleChanceFrom(m_fumblingTotals, high + 1));
 }
 
 } // namespace MainBas::Odds

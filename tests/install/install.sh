@@ -168,7 +168,7 @@ if [ -z "$skip" ]; then
     session=0
     "${run_as[@]}" env -u QT_QPA_PLATFORM HOME="$user" XDG_DATA_HOME="$user/data" \
         XDG_CONFIG_HOME="$user/config" XDG_RUNTIME_DIR="$user/runtime" \
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --session "$prefix" "$source/data/Action1.txt" \
+        xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" --session "$prefix" "$source/data/Action1.txt" \
         || session=$?
     check "session as a user who may not write the install" "$session" "0"
     check "install untouched" "$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)" "$before"

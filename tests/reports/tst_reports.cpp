@@ -1,6 +1,5 @@
 // The two reports' texts, exactly, from scripted dice; no window involved.
 #include "DistributionReport.h"
-#include "KarmaDie.h"
 #include "ProgramFolder.h"
 #include "RuntimeErrors.h"
 #include "SampleCount.h"
@@ -146,7 +145,8 @@ private slots:
         QCOMPARE(progress.samplesDone(), std::int64_t {2000000});
         for (int step = 1; step <= 100; ++step) {
             const StepStatistics &s = run.steps[static_cast<std::size_t>(step - 1)];
-            const Odds::StepOdds odds = Odds::ComputeStepOdds(step, Odds::KarmaDie::None);
+            const Odds::StepOdds odds
+                = Odds::ComputeStepOdds(Odds::DiceOf(FirstEditionTable(), step));
             const double meanError = odds.standardDeviation / std::sqrt(samples);
             QVERIFY2(std::abs(double(s.sumOfTotals) / samples - odds.mean) < 5 * meanError,
                      qPrintable(u"step %1"_s.arg(step)));
@@ -156,7 +156,7 @@ private slots:
 
         const DistributionRun split
             = RollDistribution(FirstEditionTable().pool(20), 200001.5, source, progress, 3);
-        const Odds::StepOdds odds = Odds::ComputeStepOdds(20, Odds::KarmaDie::None);
+        const Odds::StepOdds odds = Odds::ComputeStepOdds(Odds::DiceOf(FirstEditionTable(), 20));
         qint64 counted = 0;
         for (int total = split.distribution.lowest; total <= split.distribution.highest; ++total)
             counted += split.distribution.tally.count(static_cast<std::int16_t>(total));

@@ -302,7 +302,8 @@ private slots:
         press(Qt::Key_S, Qt::ControlModifier);
         const QByteArray written = ReadFile(m_openPath);
         QVERIFY(written.contains("\"portrait\": \"k.png\"") && written.contains("Kethra Ash"));
-        QCOMPARE(m_program->session().sheetPath(), m_openPath);
+        QCOMPARE(m_program->session().setting(u"sheet"_s).value_or(QString()).toString(),
+                 m_openPath);
         QVERIFY(m_program->takeErrors().isEmpty());
     }
 

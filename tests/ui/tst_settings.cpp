@@ -3,13 +3,18 @@
 // file passed over with a warning.
 #include "BoxText.h"
 #include "LogText.h"
+#include "RollLogWindow.h"
 #include "Session.h"
 #include "SettingsWindow.h"
 #include "SideWindows.h"
+#include "StepOddsWindow.h"
 #include "TestProgram.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -73,10 +78,18 @@ private:
     std::unique_ptr<TestProgram> m_program;
     MainControls *m_main = nullptr;
 
+    // Ctrl+, in the main window, in front of any other.
+    SettingsWindow *openSettings()
+    {
+        QApplication::setActiveWindow(m_main->window);
+        QTest::keyClick(m_main->window, Qt::Key_Comma, Qt::ControlModifier);
+        return SettingsWindowIfOpen();
+    }
+
     // Ctrl+, in the main window, then the edition picked from the list by its row.
     void chooseEdition(int row)
     {
-        QTest::keyClick(m_main->window, Qt::Key_Comma, Qt::ControlModifier);
+        openSettings();
         SettingsWindow *settings = SettingsWindowIfOpen();
         QVERIFY(settings && settings->isVisible());
         QTest::keyClick(settings->lstEdition, Qt::Key_Home);
@@ -154,6 +167,33 @@ private slots:
         QVERIFY(m_program->takeErrors().isEmpty());
     }
 
+    // An open Step Odds window follows the edition and the karma die chosen in Settings,
+    // and one opened later starts at them.
+    void stepOddsFollowsTheSettings()
+    {
+        QVERIFY((m_main = m_program->startWindow()));
+        QTest::keyClick(m_main->cmdStep[10], Qt::Key_F10, Qt::ShiftModifier);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_Return);
+        StepOddsWindow *odds = OddsWindow();
+        QVERIFY(odds);
+        const QString firstEdition = odds->lblSummary->text();
+
+        chooseEdition(3);
+        QCOMPARE(odds->cboEdition->currentText(), u"4th edition"_s);
+        QTRY_VERIFY(odds->lblSummary->text() != firstEdition);
+        SettingsWindow *settings = openSettings();
+        QVERIFY(settings);
+        settings->cboKarmaDie->setCurrentIndex(2);
+        emit settings->cboKarmaDie->activated(2); // D8, as a user's choice
+        QCOMPARE(odds->cboKarma->currentText(), u"D8"_s);
+        QCOMPARE(m_program->session().karmaDie(), 8);
+
+        chooseEdition(0);
+        QTRY_COMPARE(odds->lblSummary->text(), firstEdition);
+    }
+
     // The settings file round-trips; a bad one starts the program on the 1st edition and
     // says so once, and nothing stops it from starting.
     void settingsFileAtStart_data()
@@ -204,6 +244,29 @@ private slots:
                                                                                  warning);
             QCOMPARE(printed, expected);
         }
+    }
+
+    // A laid-out window comes back as large and where it was, in the next run too; the
+    // specified windows keep their sizes.
+    void windowsKeepTheirPlace()
+    {
+        QVERIFY((m_main = m_program->startWindow()));
+        QTest::keyClick(m_main->window, Qt::Key_L, Qt::ControlModifier);
+        QWidget *log = LogWindow();
+        QVERIFY(log && QTest::qWaitForWindowExposed(log));
+        const QSize first = log->size();
+        const QSize wider = first + QSize(120, 60);
+        log->resize(wider);
+        QTRY_COMPARE(log->size(), wider);
+        log->close();
+        QTRY_VERIFY(!LogWindow());
+
+        m_program->closeWindow();
+        QVERIFY((m_main = m_program->startWindow()));
+        QTest::keyClick(m_main->window, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(LogWindow() && QTest::qWaitForWindowExposed(LogWindow()));
+        QCOMPARE(LogWindow()->size(), wider);
+        QCOMPARE(m_main->window->size(), QSize(711, 521));
     }
 
     // A choice that cannot be kept holds for the run and is reported once.

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -24,6 +25,8 @@
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(MainBas::Edition)
 
 namespace {
 
@@ -49,6 +52,42 @@ private:
     QLocale m_locale;
     std::string m_numbers;
 };
+
+// Chooses the entry with the keyboard, as a user without a mouse would.
+void choose(QComboBox *box, const QString &entry)
+{
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < box->count() && box->currentText() != entry; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->currentText(), entry);
+}
+
+// Karma points and devotion dice with their sizes (0 points: none).
+void addDice(StepOddsWindow *window, int karma, int karmaDie, int devotion = 0, int devotionDie = 4)
+{
+    window->spnKarma->setValue(karma);
+    choose(window->cboKarma, u"D%1"_s.arg(karmaDie));
+    window->spnDevotion->setValue(devotion);
+    choose(window->cboDevotion, u"D%1"_s.arg(devotionDie));
+}
+
+// Every text the window shows its figures in: the summary, the histogram's bars, the table.
+QStringList textsOf(const StepOddsWindow *window)
+{
+    QStringList texts {window->lblSummary->text()};
+    for (int total = window->histogram->firstTotal(); total <= window->histogram->lastTotal();
+         ++total)
+        texts << window->histogram->barText(total);
+    const QTableWidget *table = window->tblSteps;
+    for (int column = 0; column < table->columnCount(); ++column)
+        texts << table->horizontalHeaderItem(column)->text();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column)
+            texts << table->item(row, column)->text();
+    }
+    return texts;
+}
 
 } // namespace
 
@@ -121,10 +160,10 @@ private slots:
     // The target number moves the success line, the coloured bars and the mark.
     void targetNumberChangesTheSummaryAndTheBars()
     {
-        OddsWindowCreatedOnDemand()->showStep(11);
+        OddsWindowCreatedOnDemand()->showStep(11, Edition::First);
         StepOddsWindow *window = OddsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        window->cboKarma->setCurrentIndex(2); // D6
+        addDice(window, 1, 6);
         window->spnTarget->setValue(13);
         QTRY_VERIFY(window->lblSummary->text().contains(u"Success (13 or more): 63.0%"_s));
         QCOMPARE(colourOfBar(12), OddsHistogram::Fails);
@@ -143,7 +182,7 @@ private slots:
     void aFumbleNeverSucceeds()
     {
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->showStep(1);
+        window->showStep(1, Edition::First);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->spnTarget->setValue(1);
         QTRY_VERIFY(window->lblSummary->text().contains(u"Success (1 or more): 25.0%"_s));
@@ -157,58 +196,196 @@ private slots:
         QCOMPARE(window->tblSteps->item(2, 3)->text(), u"75.0%"_s); // step 3: a 1 fumbles
     }
 
-    // The success column says what the summary says, tiny chances and near certainties
-    // included: one text for both, "0%" only for the impossible.
+    // The table of all steps says what the summary says, in every edition and with any dice
+    // added, tiny chances and near certainties included: one text for both, "0%" only for
+    // the impossible.
     void allStepsAgreeWithTheSummary_data()
     {
+        QTest::addColumn<Edition>("edition");
         QTest::addColumn<int>("step");
-        QTest::addColumn<int>("karma");
+        QTest::addColumn<int>("karmaDie"); // 0 for none
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("success");
 
+        const Edition first = Edition::First;
         QTest::newRow("step 11 against 200")
-            << 11 << 0 << 200 << u"less than 0.1% (1 in 5.16 × 10¹⁸)"_s;
+            << first << 11 << 0 << 200 << u"less than 0.1% (1 in 5.16 × 10¹⁸)"_s;
         QTest::newRow("step 1 against 999")
-            << 1 << 0 << 999 << u"less than 0.1% (1 in 3.27 × 10¹⁵⁰)"_s;
-        QTest::newRow("step 100 + D20 against 15") << 100 << 6 << 15 << u"more than 99.9%"_s;
-        QTest::newRow("step 20 + D8 against 30") << 20 << 3 << 30 << u"29.3%"_s;
+            << first << 1 << 0 << 999 << u"less than 0.1% (1 in 3.27 × 10¹⁵⁰)"_s;
+        QTest::newRow("step 100 + D20 against 15")
+            << first << 100 << 20 << 15 << u"more than 99.9%"_s;
+        QTest::newRow("step 20 + D8 against 30") << first << 20 << 8 << 30 << u"29.3%"_s;
+        QTest::newRow("3rd step 1 against 1: a 1 totals -2")
+            << Edition::Third << 1 << 0 << 1 << u"50.0%"_s;
+        QTest::newRow("4th step 5 + D6 against 2: both showing 1 fail")
+            << Edition::Fourth << 5 << 6 << 2 << u"97.9%"_s;
     }
 
     void allStepsAgreeWithTheSummary()
     {
+        QFETCH(Edition, edition);
         QFETCH(int, step);
-        QFETCH(int, karma);
+        QFETCH(int, karmaDie);
         QFETCH(int, target);
         QFETCH(QString, success);
 
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->showStep(step);
-        window->cboKarma->setCurrentIndex(karma);
+        window->showStep(step, edition);
+        addDice(window, karmaDie == 0 ? 0 : 1, karmaDie == 0 ? 6 : karmaDie);
         window->spnTarget->setValue(target);
         const QString line = u"Success (%1 or more): %2"_s.arg(target).arg(success);
         QTRY_VERIFY2(window->lblSummary->text().contains(line),
                      qPrintable(window->lblSummary->text()));
         QCOMPARE(window->tblSteps->item(step - 1, 3)->text(), success);
+        const QString failure = window->lblSummary->text().section(u'\n', -1);
+        QCOMPARE(window->tblSteps->horizontalHeaderItem(4)->text() + u": "_s
+                     + window->tblSteps->item(step - 1, 4)->text(),
+                 failure);
     }
 
-    // The target number starts at the rounded mean of the dice rolled, the karma die's
-    // included: step 11 (D10+D8) averages 11.25, a D6 adds 4.2 and a D20 11.05.
+    // Opened from a step button, the window shows the step in the edition asked for, and the
+    // target number starts at the rounded mean of the dice rolled, karma and devotion dice
+    // included: step 11 (D10+D8) averages 11.25, a D6 adds 4.2, a D8 5.14 and a D20 11.05.
     void targetStartsAtTheMeanOfWhatIsRolled_data()
     {
-        QTest::addColumn<int>("karma");
+        QTest::addColumn<Edition>("edition");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QList<int>>("added"); // karma points and die, devotion dice and die
         QTest::addColumn<int>("target");
-        QTest::newRow("no karma die") << 0 << 11;
-        QTest::newRow("D6") << 2 << 15;
-        QTest::newRow("D20") << 6 << 22;
+        QTest::addColumn<QString>("dice");
+
+        const Edition first = Edition::First;
+        QTest::newRow("no karma die")
+            << first << 11 << QList<int> {0, 6, 0, 4} << 11 << u"Step 11: D10+D8"_s;
+        QTest::newRow("D6") << first << 11 << QList<int> {1, 6, 0, 4} << 15
+                            << u"Step 11: D10+D8, karma D6"_s;
+        QTest::newRow("D20") << first << 11 << QList<int> {1, 20, 0, 4} << 22
+                             << u"Step 11: D10+D8, karma D20"_s;
+        QTest::newRow("two karma D6 and a devotion D8")
+            << first << 11 << QList<int> {2, 6, 1, 8} << 25
+            << u"Step 11: D10+D8, karma 2D6, devotion D8"_s;
+        QTest::newRow("4th edition step 19 and five devotion D20")
+            << Edition::Fourth << 19 << QList<int> {0, 6, 5, 20} << 75
+            << u"Step 19: D20+2D6, devotion 5D20"_s;
     }
 
     void targetStartsAtTheMeanOfWhatIsRolled()
     {
-        QFETCH(int, karma);
+        QFETCH(Edition, edition);
+        QFETCH(int, step);
+        QFETCH(QList<int>, added);
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->cboKarma->setCurrentIndex(karma);
-        window->showStep(11);
+        addDice(window, added[0], added[1], added[2], added[3]);
+        window->showStep(step, edition);
         QTEST(window->spnTarget->value(), "target");
+        QCOMPARE(window->cboEdition->currentText(),
+                 QString::fromUtf8(EditionName(edition).data(),
+                                   static_cast<qsizetype>(EditionName(edition).size())));
+        QTEST(window->lblSummary->text().section(u'\n', 0, 0), "dice");
+    }
+
+    // Choosing an edition changes every figure it concerns, and choosing the first again
+    // brings back every text exactly; so does the edition set from outside (the setting)
+    // and a step opened in an edition.
+    void editionsChangeTheFigures_data()
+    {
+        QTest::addColumn<QString>("edition");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("lines"); // in the summary
+        QTest::addColumn<QStringList>("row"); // the step's row of the table
+        QTest::addColumn<QString>("lowestBar"); // what the mouse over it tells
+
+        QTest::newRow("Classic: step 14 rolls 2D12, the fumble rule stays")
+            << u"Classic"_s << 14 << QStringList {u"Step 14: 2D12"_s, u"Fumble: 0.7% (1 in 144)"_s}
+            << QStringList {u"14"_s, u"2D12"_s, u"14.2"_s, u"47.2%"_s, u"0.7% (1 in 144)"_s}
+            << u"Total 2: 0.7% (1 in 144), always a fumble\nSuccess against 2: 99.3%"_s;
+        QTest::newRow("3rd edition: step 19 rolls D12+2D10, the Rule of One")
+            << u"3rd edition"_s << 19
+            << QStringList {u"Step 19: D12+2D10"_s, u"Rule of One: 0.1% (1 in 1,200)"_s}
+            << QStringList {u"19"_s, u"D12+2D10"_s, u"19.3"_s, u"47.8%"_s, u"0.1% (1 in 1,200)"_s}
+            << u"Total 3: 0.1% (1 in 1,200), always a Rule of One failure\n"
+               u"Success against 3: 99.9%"_s;
+        QTest::newRow("4th edition: same dice as 1st, but extra successes and the Rule of One")
+            << u"4th edition"_s << 19
+            << QStringList {u"Step 19: D20+2D6"_s, u"No extra success (19 to 23): 23.8%"_s,
+                            u"3 or more extra successes (34 or more): 6.0%"_s,
+                            u"Rule of One: 0.1% (1 in 720)"_s}
+            << QStringList {u"19"_s, u"D20+2D6"_s, u"19.5"_s, u"51.2%"_s, u"0.1% (1 in 720)"_s}
+            << u"Total 3: 0.1% (1 in 720), always a Rule of One failure\nSuccess against 3: 99.9%"_s;
+    }
+
+    void editionsChangeTheFigures()
+    {
+        QFETCH(QString, edition);
+        QFETCH(int, step);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, row);
+
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->showStep(step, Edition::First);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QStringList firstEdition = textsOf(window);
+        const int target = window->spnTarget->value();
+
+        QTest::keyClick(window, Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), window->cboEdition);
+        choose(window->cboEdition, edition);
+        QTRY_VERIFY(textsOf(window) != firstEdition);
+        const QStringList summary = window->lblSummary->text().split(u'\n');
+        for (const QString &line : lines)
+            QVERIFY2(summary.contains(line), qPrintable(summary.join(u'\n')));
+        QStringList cells;
+        for (int column = 0; column < window->tblSteps->columnCount(); ++column)
+            cells << window->tblSteps->item(step - 1, column)->text();
+        QCOMPARE(cells, row);
+        QTEST(window->histogram->barText(window->histogram->firstTotal()), "lowestBar");
+        QCOMPARE(window->spnTarget->value(), target);
+
+        choose(window->cboEdition, u"1st edition"_s);
+        QTRY_COMPARE(textsOf(window), firstEdition);
+
+        window->setEdition(Edition::Fourth);
+        QTRY_VERIFY(window->lblSummary->text().contains(u"Rule of One: "_s));
+        QCOMPARE(window->cboEdition->currentText(), u"4th edition"_s);
+        window->showStep(step, Edition::First);
+        QCOMPARE(textsOf(window), firstEdition);
+    }
+
+    // Without a mouse: Tab goes through the boxes row by row, then the views and Close;
+    // every label's Alt key reaches its box, no two alike (nor like the views' tabs); every
+    // control has a name a screen reader can say.
+    void keyboardOnly()
+    {
+        StepOddsWindow *window = OddsWindowCreatedOnDemand();
+        window->showStep(11, Edition::First);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_COMPARE(QApplication::focusWidget(), window->spnStep);
+        const QList<QWidget *> chain
+            = {window->spnTarget,          window->cboEdition,  window->spnKarma,
+               window->cboKarma,           window->spnDevotion, window->cboDevotion,
+               window->tabViews->tabBar(), window->cmdClose,    window->spnStep};
+        for (QWidget *next : chain) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        QSet<Qt::Key> keys;
+        for (int tab = 0; tab < window->tabViews->count(); ++tab)
+            keys << QKeySequence::mnemonic(window->tabViews->tabText(tab))[0].key();
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!label->buddy())
+                continue;
+            const QKeyCombination key = QKeySequence::mnemonic(label->text())[0];
+            QVERIFY2(!keys.contains(key.key()), qPrintable(label->text()));
+            keys << key.key();
+            QTest::keyClick(QApplication::focusWidget(), key.key(), Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), label->buddy());
+            QVERIFY(!label->buddy()->accessibleName().isEmpty());
+        }
+        QCOMPARE(keys.size(), 9);
+        for (const QWidget *control : std::as_const(chain))
+            QVERIFY(!control->accessibleName().isEmpty() || control == window->tabViews->tabBar());
+        QVERIFY(!window->tabViews->accessibleName().isEmpty());
     }
 
     // Keys typed ahead or held down queue up while the figures are worked out: each moves
@@ -216,8 +393,8 @@ private slots:
     void queuedKeysAreComputedOnce()
     {
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->cboKarma->setCurrentIndex(6); // D20
-        window->showStep(100);
+        addDice(window, 1, 20);
+        window->showStep(100, Edition::First);
         window->spnTarget->setValue(100);
         QTRY_VERIFY(window->lblSummary->text().contains(u"Success (100 or more)"_s));
         const QSignalSpy computed(window, &StepOddsWindow::figuresShown);
@@ -239,7 +416,7 @@ private slots:
     void heldKeyStepsOncePerPress()
     {
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->showStep(11);
+        window->showStep(11, Edition::First);
         window->spnTarget->setValue(100);
         QSpinBox *box = window->spnTarget;
         const auto send = [box](QEvent::Type type, bool repeat) {
@@ -266,7 +443,9 @@ private slots:
         QTest::newRow("step box") << u"spnStep"_s;
         QTest::newRow("target box, number selected") << u"spnTarget"_s;
         QTest::newRow("target box, clicked") << u"qt_spinbox_lineedit"_s;
-        QTest::newRow("karma box") << u"cboKarma"_s;
+        QTest::newRow("karma points box") << u"spnKarma"_s;
+        QTest::newRow("karma die box") << u"cboKarma"_s;
+        QTest::newRow("devotion box") << u"spnDevotion"_s;
         QTest::newRow("close button") << u"cmdClose"_s;
     }
 
@@ -274,7 +453,7 @@ private slots:
     {
         QFETCH(QString, control);
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->showStep(11);
+        window->showStep(11, Edition::First);
         QVERIFY(QTest::qWaitForWindowActive(window));
         if (control == u"qt_spinbox_lineedit"_s) {
             auto *edit = window->spnTarget->findChild<QWidget *>(control);
@@ -294,8 +473,8 @@ private slots:
     {
         const LocaleForTheTest german(QLocale(QLocale::German, QLocale::Germany));
         StepOddsWindow *window = OddsWindowCreatedOnDemand();
-        window->cboKarma->setCurrentIndex(2); // D6
-        window->showStep(11);
+        addDice(window, 1, 6);
+        window->showStep(11, Edition::First);
         window->spnTarget->setValue(13);
         QTRY_VERIFY(window->lblSummary->text().contains(u"Success (13 or more): 63,0%"_s));
         QVERIFY(window->lblSummary->text().contains(u"Mean 15,5, most likely total 13"_s));
@@ -311,7 +490,7 @@ private slots:
         // thousands.
         const QRegularExpression decimalPoint(u"\\d\\.\\d\\d?(?!\\d)"_s);
         QCOMPARE(figures.filter(decimalPoint), QStringList());
-        window->cboKarma->setCurrentIndex(0);
+        window->spnKarma->setValue(0);
         window->spnTarget->setValue(999);
         QTRY_VERIFY(window->tblSteps->item(0, 3)->text().contains(u"1 in 3,27 × 10¹⁵⁰"_s));
         window->spnTarget->setValue(40);
@@ -322,7 +501,7 @@ private slots:
     // summary in the first view. Esc closes the window.
     void allStepsAndCopying()
     {
-        OddsWindowCreatedOnDemand()->showStep(11);
+        OddsWindowCreatedOnDemand()->showStep(11, Edition::First);
         StepOddsWindow *window = OddsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::keyClick(window->tblSteps, Qt::Key_C, Qt::ControlModifier);

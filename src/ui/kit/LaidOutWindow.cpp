@@ -1,6 +1,8 @@
 #include "LaidOutWindow.h"
 
 #include "ErrorReporter.h"
+#include "Twips.h"
+#include "WindowMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,13 +13,35 @@
 
 namespace MainBas {
 
+namespace {
+
+QString placeKey(const QWidget *window)
+{
+    return window->objectName() + QStringLiteral("/geometry");
+}
+
+} // namespace
+
 LaidOutWindow::LaidOutWindow(const QString &name, const QString &title, int widthTwips,
                              int heightTwips)
     : SideWindow(Qt::Window, name, title, widthTwips, heightTwips)
 {
     setFont(QApplication::font());
+    // The layouts set the least size; the twips only the first.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(Px(widthTwips), Px(heightTwips));
+    if (const std::optional<QVariant> place = RecallForWindow(placeKey(this)))
+        restoreGeometry(place->toByteArray());
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &LaidOutWindow::copyToClipboard);
+}
+
+// However the window goes (closed, or with the program), its place is kept.
+LaidOutWindow::~LaidOutWindow()
+{
+    KeepForWindow(placeKey(this), saveGeometry());
 }
 
 void LaidOutWindow::copyToClipboard() const

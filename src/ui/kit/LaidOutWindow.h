@@ -25,13 +25,15 @@ public:
 
 // The base of the side windows that Qt's layouts arrange rather than a fixed table in
 // twips: they take the system font, Ctrl+C copies their copiedText() wherever the focus
-// is, and Esc closes them from any control that leaves the key unused.
+// is, and Esc closes them from any control that leaves the key unused. They can be
+// resized, and come back where and as large as they were last, between runs too.
 class LaidOutWindow : public SideWindow
 {
     Q_OBJECT
 
 public:
     LaidOutWindow(const QString &name, const QString &title, int widthTwips, int heightTwips);
+    ~LaidOutWindow() override;
 
     // What Ctrl+C puts on the clipboard; empty when there is nothing to copy. A window
     // whose text may grow beyond MaxCopiedLength raises CopyRefused before building it.

@@ -14,6 +14,7 @@
 #include "TextBox.h"
 #include "TextForms.h"
 #include "WindowLook.h"
+#include "WindowMemory.h"
 #include "WorkerThreads.h"
 #include "frmText.h"
 
@@ -113,10 +114,11 @@ Die::Die(Session &session)
     followEdition();
 }
 
-// The caption sink and a report still running go with the window.
+// The caption sink, the windows' memory and a report still running go with the window.
 Die::~Die()
 {
     SetActionCaptionSink({});
+    SetWindowMemory({});
 }
 
 // Tab visits the boxes, the action buttons, the steps, the dice, the decisions and the

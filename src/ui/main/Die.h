@@ -82,8 +82,11 @@ private:
 
     // The main window after the edition changed: its title and the step buttons' tooltips.
     void followEdition();
+    void followExtraDice();
     void describeStepButtons();
     void chooseEdition(Edition edition);
+    void chooseKarmaDie(int size);
+    void chooseDevotionDie(int size);
     // Says once per run that a choice could not be kept in the settings file.
     void reportUnkept(const std::optional<QString> &failure);
     // The step's dice as the windows show them: 1st edition the step description from

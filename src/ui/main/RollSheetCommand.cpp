@@ -13,6 +13,13 @@
 
 namespace MainBas {
 
+namespace {
+
+// Where the settings keep the sheet last used.
+const QString SheetSetting = QStringLiteral("sheet");
+
+} // namespace
+
 void Die::offerRollSheet()
 {
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
@@ -29,8 +36,8 @@ void Die::openRollSheet()
             [this] { return m_session.edition(); },
             [this] { return m_session.karmaDie(); },
             [this] { return m_session.devotionDie(); },
-            [this] { return m_session.sheetPath(); },
-            [this](const QString &path) { reportUnkept(m_session.keepSheetPath(path)); },
+            [this] { return m_session.setting(SheetSetting).value_or(QString()).toString(); },
+            [this](const QString &path) { m_session.keepQuietly(SheetSetting, path); },
         };
         RollSheetWindow *window = RollSheetWindowCreatedOnDemand(session);
         connect(&m_session, &Session::editionChanged, window, &RollSheetWindow::followRules,

@@ -7,7 +7,6 @@ namespace {
 const QString EditionSetting = QStringLiteral("edition");
 const QString KarmaDieSetting = QStringLiteral("karmaDie");
 const QString DevotionDieSetting = QStringLiteral("devotionDie");
-const QString SheetSetting = QStringLiteral("sheet");
 
 bool isDieSize(int size)
 {
@@ -63,16 +62,9 @@ std::optional<QString> Session::chooseDevotionDie(int size)
     return keep(DevotionDieSetting, size);
 }
 
-QString Session::sheetPath() const
+std::optional<QVariant> Session::setting(const QString &key) const
 {
-    const std::optional<QVariant> stored
-        = m_settings ? m_settings->value(SheetSetting) : std::nullopt;
-    return stored ? stored->toString() : QString();
-}
-
-std::optional<QString> Session::keepSheetPath(const QString &path)
-{
-    return keep(SheetSetting, path);
+    return m_settings ? m_settings->value(key) : std::nullopt;
 }
 
 std::optional<QString> Session::keep(const QString &key, const QVariant &value)

@@ -36,15 +36,16 @@ public:
     // why keeping it failed (the choice stays for this run).
     std::optional<QString> chooseEdition(Edition edition);
 
+    // Any other choice kept in the settings: a window's place, the sheet last used. Keeping
+    // one that fails is not worth a message: it holds for this run.
+    std::optional<QVariant> setting(const QString &key) const;
+    void keepQuietly(const QString &key, const QVariant &value) { keep(key, value); }
+
     // The dice a karma point and a devotion point add (faces): D6 and D4 unless chosen.
     int karmaDie() const { return m_karmaDie; }
     int devotionDie() const { return m_devotionDie; }
     std::optional<QString> chooseKarmaDie(int size);
     std::optional<QString> chooseDevotionDie(int size);
-
-    // The character sheet last used on the Roll Sheet; empty for none.
-    QString sheetPath() const;
-    std::optional<QString> keepSheetPath(const QString &path);
 
 signals:
     void editionChanged(Edition edition);

@@ -8,6 +8,7 @@
 #include "SettingsWindow.h"
 #include "SideWindows.h"
 #include "StepDescriptions.h"
+#include "StepOddsWindow.h"
 #include "WindowLook.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ void Die::offerSettings()
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &Die::openSettings);
     connect(&m_session, &Session::editionChanged, this, &Die::followEdition);
+    connect(&m_session, &Session::extraDiceChanged, this, &Die::followExtraDice);
 }
 
 void Die::openSettings()
@@ -31,14 +33,10 @@ void Die::openSettings()
         window->showExtraDice(m_session.karmaDie(), m_session.devotionDie());
         connect(window, &SettingsWindow::editionChosen, this, &Die::chooseEdition,
                 Qt::UniqueConnection);
-        connect(
-            window, &SettingsWindow::karmaDieChosen, this,
-            [this](int size) { reportUnkept(m_session.chooseKarmaDie(size)); },
-            Qt::UniqueConnection);
-        connect(
-            window, &SettingsWindow::devotionDieChosen, this,
-            [this](int size) { reportUnkept(m_session.chooseDevotionDie(size)); },
-            Qt::UniqueConnection);
+        connect(window, &SettingsWindow::karmaDieChosen, this, &Die::chooseKarmaDie,
+                Qt::UniqueConnection);
+        connect(window, &SettingsWindow::devotionDieChosen, this, &Die::chooseDevotionDie,
+                Qt::UniqueConnection);
         window->show();
         window->raise();
         window->activateWindow();
@@ -48,6 +46,16 @@ void Die::openSettings()
 void Die::chooseEdition(Edition edition)
 {
     RunCommand([&] { reportUnkept(m_session.chooseEdition(edition)); });
+}
+
+void Die::chooseKarmaDie(int size)
+{
+    RunCommand([&] { reportUnkept(m_session.chooseKarmaDie(size)); });
+}
+
+void Die::chooseDevotionDie(int size)
+{
+    RunCommand([&] { reportUnkept(m_session.chooseDevotionDie(size)); });
 }
 
 // A choice that cannot be kept holds for this run; the first such failure says so.
@@ -72,6 +80,14 @@ void Die::followEdition()
     describeStepButtons();
     if (SettingsWindow *settings = SettingsWindowIfOpen())
         settings->showEdition(edition);
+    if (StepOddsWindow *odds = OddsWindow())
+        odds->setEdition(edition);
+}
+
+void Die::followExtraDice()
+{
+    if (StepOddsWindow *odds = OddsWindow())
+        odds->setDieSizes(m_session.karmaDie(), m_session.devotionDie());
 }
 
 QString Die::diceTextOf(std::int16_t step) const

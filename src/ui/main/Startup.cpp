@@ -5,6 +5,7 @@
 #include "ErrorReporter.h"
 #include "Session.h"
 #include "StepDescriptions.h"
+#include "WindowMemory.h"
 
 namespace MainBas {
 
@@ -19,6 +20,10 @@ std::unique_ptr<Die> Main(Session &session)
 {
     session.random.seedFromTimer();
     session.loadSettings();
+    SetWindowMemory({[&session](const QString &key) { return session.setting(key); },
+                     [&session](const QString &key, const QVariant &value) {
+                         session.keepQuietly(key, value);
+                     }});
     LoadStepDescriptions();
     std::unique_ptr<Die> window = InitMainWindow(session);
     window->captionNumberedButtons();

@@ -35,8 +35,13 @@ void Die::cmdStep_ContextMenu(int Index, const QPoint &globalPosition, bool from
         auto *menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         QAction *odds = menu->addAction(QStringLiteral("Odds for step %1...").arg(step));
-        connect(odds, &QAction::triggered, this,
-                [step] { RunCommand([step] { OddsWindowCreatedOnDemand()->showStep(step); }); });
+        connect(odds, &QAction::triggered, this, [this, step] {
+            RunCommand([&] {
+                StepOddsWindow *window = OddsWindowCreatedOnDemand();
+                window->setDieSizes(m_session.karmaDie(), m_session.devotionDie());
+                window->showStep(step, m_session.edition());
+            });
+        });
         connect(menu->addAction(QStringLiteral("Roll Sheet...")), &QAction::triggered, this,
                 &Die::openRollSheet);
         connect(menu->addAction(QStringLiteral("Settings...")), &QAction::triggered, this,

@@ -86,12 +86,13 @@ QString OddsHistogram::barText(int total) const
 {
     const double chance = m_odds.probability(total);
     const double fumble = m_odds.fumbleAt(total);
+    const Odds::FailureWords words = Odds::FailureWordsOf(m_odds.rule);
     QString fumbles;
-    // Rounding aside, the fumbles of a total are all of its rolls or a part of them.
+    // Rounding aside, the automatic failures of a total are all of its rolls or a part.
     if (fumble > 0 && fumble >= chance * (1 - 1e-9))
-        fumbles = QStringLiteral(", always a fumble");
+        fumbles = QStringLiteral(", always a %1").arg(fromStd(words.one));
     else if (fumble > 0)
-        fumbles = QStringLiteral(", of which fumbles %1").arg(chanceText(fumble));
+        fumbles = QStringLiteral(", of which %1 %2").arg(fromStd(words.many), chanceText(fumble));
     return QStringLiteral("Total %1: %2%3\nSuccess against %1: %4")
         .arg(total)
         .arg(chanceText(chance), fumbles,

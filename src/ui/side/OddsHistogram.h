@@ -10,11 +10,12 @@ class QPainter;
 
 namespace MainBas {
 
-// A bar chart of the exact distribution of one step roll, from the lowest total to where
-// fewer than 0.1% of rolls reach. A bar's colour says whether its rolls succeed against the
-// target number: at or above it, and no fumble (a fumble fails whatever its total, so the
-// fumbling share of a bar keeps the failing colour); a line marks the target. The mouse
-// over a bar tells its total, its chance, its fumbles and the chance of success against it.
+// A bar chart of the exact distribution of one roll, from the lowest total to where fewer
+// than 0.1% of rolls reach. A bar's colour says whether its rolls succeed against the target
+// number: at or above it, and no automatic failure (a fumble, or the Rule of One, fails
+// whatever its total, so that share of a bar keeps the failing colour); a line marks the
+// target. The mouse over a bar tells its total, its chance, its automatic failures and the
+// chance of success against it.
 class OddsHistogram : public QWidget
 {
     Q_OBJECT

@@ -7,8 +7,8 @@
 
 namespace MainBas {
 
-// The chance that the test succeeds, in the user's locale ("63.0%"); empty without a
-// target number, and "…" where the odds are not worked out.
+// The exact chance that the test succeeds, by the edition's rules, in the user's locale
+// ("63.0%"); empty without a target number.
 QString ChanceOfSuccessText(const Sheet::StepTest &test, Edition edition);
 
 } // namespace MainBas

@@ -3,11 +3,12 @@
 #include "OddsHistogram.h"
 #include "OddsText.h"
 #include "StepChances.h"
+#include "StepOdds.h"
 #include "StepTable.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -29,15 +31,42 @@ namespace {
 constexpr int ClientWidth = 10800;
 constexpr int ClientHeight = 8400;
 constexpr int HighestTarget = 999;
+// Karma points, and devotion dice, a test may add.
+constexpr int MostAddedDice = 5;
+constexpr std::array<int, 6> DieSizes = {4, 6, 8, 10, 12, 20};
 
 QString fromStd(const std::string &text)
 {
     return QString::fromStdString(text);
 }
 
-Odds::KarmaDie karmaOf(const QComboBox *box)
+// The number of dice a spin box asks for, "none" for 0.
+QSpinBox *addedDiceBox()
 {
-    return Odds::KarmaDice.at(static_cast<std::size_t>(std::max(0, box->currentIndex())));
+    auto *box = new QSpinBox;
+    box->setRange(0, MostAddedDice);
+    box->setSpecialValueText(QStringLiteral("none"));
+    return box;
+}
+
+QComboBox *dieSizeBox(int chosen)
+{
+    auto *box = new QComboBox;
+    for (const int size : DieSizes)
+        box->addItem(QStringLiteral("D%1").arg(size), size);
+    box->setCurrentIndex(box->findData(chosen));
+    return box;
+}
+
+int indexOf(Edition edition)
+{
+    return static_cast<int>(std::find(Editions.begin(), Editions.end(), edition)
+                            - Editions.begin());
+}
+
+int sizeIn(const QComboBox *box)
+{
+    return box->currentData().toInt();
 }
 
 QLabel *buddyLabel(const QString &text, QWidget *buddy)
@@ -45,6 +74,15 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy)
     auto *label = new QLabel(text);
     label->setBuddy(buddy);
     return label;
+}
+
+// A control and its label, the label's mnemonic reaching the control; pairs in columns, a
+// wide control over as many grid columns as it takes.
+void addControl(QGridLayout *grid, int row, int column, const QString &label, QWidget *control,
+                int columns = 1)
+{
+    grid->addWidget(buddyLabel(label, control), row, 2 * column);
+    grid->addWidget(control, row, 2 * column + 1, 1, columns, Qt::AlignLeft);
 }
 
 // The user's locale, whatever the C library's is set to.
@@ -112,38 +150,40 @@ bool StepOddsWindow::eventFilter(QObject *watched, QEvent *event)
 
 QWidget *StepOddsWindow::createControls()
 {
+    const Sheet::StepTest usual;
     spnStep = Named(new QSpinBox, "spnStep", "Step");
     spnStep->setRange(1, StepCount);
-    cboKarma = Named(new QComboBox, "cboKarma", "Karma die");
-    for (const Odds::KarmaDie karma : Odds::KarmaDice) {
-        const std::string text = Odds::KarmaDieText(karma);
-        cboKarma->addItem(text.empty() ? QStringLiteral("none") : fromStd(text));
-    }
     spnTarget = Named(new QSpinBox, "spnTarget", "Target number");
     spnTarget->setRange(1, HighestTarget);
-    watchKeysOf(spnStep);
-    watchKeysOf(spnTarget);
+    cboEdition = Named(new QComboBox, "cboEdition", "Edition");
+    for (const Edition edition : Editions)
+        cboEdition->addItem(fromStd(std::string(EditionName(edition))));
+    spnKarma = Named(addedDiceBox(), "spnKarma", "Karma points");
+    cboKarma = Named(dieSizeBox(usual.karmaDie), "cboKarma", "Karma die");
+    spnDevotion = Named(addedDiceBox(), "spnDevotion", "Devotion dice");
+    cboDevotion = Named(dieSizeBox(usual.devotionDie), "cboDevotion", "Devotion die");
+    for (QSpinBox *box : {spnStep, spnTarget, spnKarma, spnDevotion}) {
+        watchKeysOf(box);
+        connect(box, &QSpinBox::valueChanged, this, &StepOddsWindow::scheduleRefresh);
+    }
+    for (QComboBox *box : {cboEdition, cboKarma, cboDevotion})
+        connect(box, &QComboBox::currentIndexChanged, this, &StepOddsWindow::scheduleRefresh);
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(0);
     connect(m_refreshTimer, &QTimer::timeout, this, &StepOddsWindow::refresh);
 
     auto *controls = new QWidget;
-    auto *row = new QHBoxLayout(controls);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(buddyLabel(QStringLiteral("S&tep:"), spnStep));
-    row->addWidget(spnStep);
-    row->addSpacing(12);
-    row->addWidget(buddyLabel(QStringLiteral("&Karma die:"), cboKarma));
-    row->addWidget(cboKarma);
-    row->addSpacing(12);
-    row->addWidget(buddyLabel(QStringLiteral("Ta&rget number:"), spnTarget));
-    row->addWidget(spnTarget);
-    row->addStretch();
-
-    connect(spnStep, &QSpinBox::valueChanged, this, &StepOddsWindow::scheduleRefresh);
-    connect(cboKarma, &QComboBox::currentIndexChanged, this, &StepOddsWindow::scheduleRefresh);
-    connect(spnTarget, &QSpinBox::valueChanged, this, &StepOddsWindow::scheduleRefresh);
+    auto *grid = new QGridLayout(controls);
+    grid->setContentsMargins(0, 0, 0, 0);
+    addControl(grid, 0, 0, QStringLiteral("S&tep:"), spnStep);
+    addControl(grid, 0, 1, QStringLiteral("Ta&rget number:"), spnTarget);
+    addControl(grid, 0, 2, QStringLiteral("&Edition:"), cboEdition, 3);
+    addControl(grid, 1, 0, QStringLiteral("&Karma points:"), spnKarma);
+    addControl(grid, 1, 1, QStringLiteral("Karma &die:"), cboKarma);
+    addControl(grid, 1, 2, QStringLiteral("De&votion dice:"), spnDevotion);
+    addControl(grid, 1, 3, QStringLiteral("Devoti&on die:"), cboDevotion);
+    grid->setColumnStretch(8, 1);
     return controls;
 }
 
@@ -176,11 +216,11 @@ void StepOddsWindow::createStepsTable()
     tblSteps->setTabKeyNavigation(false);
     for (int row = 0; row < StepCount; ++row) {
         tblSteps->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
-        tblSteps->setItem(row, 1, new QTableWidgetItem(fromStd(FirstEditionTable().text(row + 1))));
-        for (int column = 2; column < headers.size(); ++column) {
-            auto *figure = new QTableWidgetItem;
-            figure->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            tblSteps->setItem(row, column, figure);
+        for (int column = 1; column < headers.size(); ++column) {
+            auto *cell = new QTableWidgetItem;
+            if (column > 1)
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tblSteps->setItem(row, column, cell);
         }
     }
     tblSteps->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -189,12 +229,14 @@ void StepOddsWindow::createStepsTable()
     tblSteps->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
 }
 
-void StepOddsWindow::showStep(int step)
+void StepOddsWindow::showStep(int step, Edition edition)
 {
-    const double mean = Odds::ClosedFormMean(step, karmaOf(cboKarma));
+    const QSignalBlocker quietEdition(cboEdition);
     const QSignalBlocker quietStep(spnStep);
     const QSignalBlocker quietTarget(spnTarget);
+    cboEdition->setCurrentIndex(indexOf(edition));
     spnStep->setValue(step);
+    const double mean = Odds::ClosedFormMean(diceAt(step));
     spnTarget->setValue(std::clamp(static_cast<int>(std::lround(mean)), 1, HighestTarget));
     refresh();
     show();
@@ -202,17 +244,52 @@ void StepOddsWindow::showStep(int step)
     activateWindow();
 }
 
+void StepOddsWindow::setEdition(Edition edition)
+{
+    cboEdition->setCurrentIndex(indexOf(edition));
+}
+
+void StepOddsWindow::setDieSizes(int karmaDie, int devotionDie)
+{
+    cboKarma->setCurrentIndex(std::max(0, cboKarma->findData(karmaDie)));
+    cboDevotion->setCurrentIndex(std::max(0, cboDevotion->findData(devotionDie)));
+}
+
+Edition StepOddsWindow::edition() const
+{
+    return Editions.at(static_cast<std::size_t>(std::max(0, cboEdition->currentIndex())));
+}
+
+Sheet::StepTest StepOddsWindow::testAt(int step) const
+{
+    Sheet::StepTest test;
+    test.step = step;
+    test.karmaPoints = spnKarma->value();
+    test.karmaDie = sizeIn(cboKarma);
+    test.devotionPoints = spnDevotion->value();
+    test.devotionDie = sizeIn(cboDevotion);
+    test.target = spnTarget->value();
+    return test;
+}
+
+Odds::RolledDice StepOddsWindow::diceAt(int step) const
+{
+    const Edition chosen = edition();
+    return Odds::DiceOf(Sheet::PoolOf(testAt(step), chosen), StepTableOf(chosen).failureRule());
+}
+
 void StepOddsWindow::refresh()
 {
     const int step = spnStep->value();
     const int target = spnTarget->value();
-    const Odds::KarmaDie karma = karmaOf(cboKarma);
-    const Odds::StepOdds odds = Odds::ComputeStepOdds(step, karma);
+    const Edition chosen = edition();
+    const DicePool pool = Sheet::PoolOf(testAt(step), chosen);
+    const Odds::StepOdds odds = Odds::ComputeStepOdds(diceAt(step));
     const Odds::NumberStyle style = localeNumberStyle();
 
     m_refreshTimer->stop();
     QStringList lines;
-    for (const std::string &line : Odds::SummaryLines(step, karma, target, odds, style))
+    for (const std::string &line : Odds::SummaryLines(step, pool, chosen, target, odds, style))
         lines << fromStd(line);
     lblSummary->setText(lines.join(QLatin1Char('\n')));
     histogram->setOdds(odds, target, style);
@@ -222,9 +299,14 @@ void StepOddsWindow::refresh()
 
 void StepOddsWindow::refreshStepsTable(const Odds::NumberStyle &style)
 {
-    const auto rows = Odds::ChancesOfAllSteps(spnTarget->value(), karmaOf(cboKarma));
+    const StepTable &table = StepTableOf(edition());
+    tblSteps->horizontalHeaderItem(4)->setText(
+        fromStd(Odds::FailureWordsOf(table.failureRule()).label));
+    const auto rows
+        = Odds::ChancesOfAllSteps(spnTarget->value(), [this](int step) { return diceAt(step); });
     for (const Odds::StepChances &row : rows) {
         const int at = row.step - 1;
+        tblSteps->item(at, 1)->setText(fromStd(table.text(row.step)));
         tblSteps->item(at, 2)->setText(fromStd(Odds::DecimalText(row.mean, 1, style)));
         tblSteps->item(at, 3)->setText(fromStd(Odds::ChanceText(row.success, style)));
         tblSteps->item(at, 4)->setText(
