@@ -96,6 +96,8 @@ screenshots: program screenshot-deps
 	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/step-odds.png 1 odds
 	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/step-odds-2x.png 2 odds
 	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/roll-log.png 1 log
+	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/roll-sheet.png 1 sheet
+	tools/screenshot.sh $(BUILD_DIR)/tessarion docs/roll-sheet-2x.png 2 sheet
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS (default 120); not part of CI.
 fuzz: deps
