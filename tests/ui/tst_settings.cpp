@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QSpinBox>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -77,6 +78,18 @@ class TestSettings : public QObject
 private:
     std::unique_ptr<TestProgram> m_program;
     MainControls *m_main = nullptr;
+
+    // The Step Odds window for a step, opened from its button's context menu.
+    StepOddsWindow *openOdds(int index)
+    {
+        QTest::keyClick(m_main->cmdStep[static_cast<std::size_t>(index)], Qt::Key_F10,
+                        Qt::ShiftModifier);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return nullptr;
+        QTest::keyClick(menu, Qt::Key_Return);
+        return OddsWindow();
+    }
 
     // Ctrl+, in the main window, in front of any other.
     SettingsWindow *openSettings()
@@ -172,11 +185,7 @@ private slots:
     void stepOddsFollowsTheSettings()
     {
         QVERIFY((m_main = m_program->startWindow()));
-        QTest::keyClick(m_main->cmdStep[10], Qt::Key_F10, Qt::ShiftModifier);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_Return);
-        StepOddsWindow *odds = OddsWindow();
+        StepOddsWindow *odds = openOdds(10);
         QVERIFY(odds);
         const QString firstEdition = odds->lblSummary->text();
 
@@ -267,6 +276,28 @@ private slots:
         QVERIFY(LogWindow() && QTest::qWaitForWindowExposed(LogWindow()));
         QCOMPARE(LogWindow()->size(), wider);
         QCOMPARE(m_main->window->size(), QSize(711, 521));
+    }
+
+    // Step Odds comes back with its karma points, and its target number for the same step.
+    void stepOddsKeepsItsChoices()
+    {
+        QVERIFY((m_main = m_program->startWindow()));
+        StepOddsWindow *odds = openOdds(10);
+        QVERIFY(odds);
+        odds->spnKarma->setValue(2);
+        odds->spnTarget->setValue(17);
+        odds->close();
+        QTRY_VERIFY(!OddsWindow());
+
+        m_program->closeWindow();
+        QVERIFY((m_main = m_program->startWindow()));
+        odds = openOdds(10);
+        QVERIFY(odds);
+        QCOMPARE(odds->spnKarma->value(), 2);
+        QCOMPARE(odds->spnTarget->value(), 17);
+        odds = openOdds(11); // another step: the target number at its mean again
+        QCOMPARE(odds->spnTarget->value(), 21); // step 12 (2D10) with 2 karma D6: 12.2 + 8.4
+        QCOMPARE(odds->spnKarma->value(), 2);
     }
 
     // A choice that cannot be kept holds for the run and is reported once.

@@ -5,6 +5,7 @@
 #include "StepChances.h"
 #include "StepOdds.h"
 #include "StepTable.h"
+#include "WindowMemory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -111,7 +112,29 @@ StepOddsWindow::StepOddsWindow()
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
 
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    recallChoices();
     refresh();
+}
+
+// The karma points come back as they were left; the target number too, for the same step.
+void StepOddsWindow::recallChoices()
+{
+    const auto recalled = [](const char *key) {
+        return RecallForWindow(QStringLiteral("StepOddsWindow/") + QLatin1String(key))
+            .value_or(QVariant())
+            .toInt();
+    };
+    const QSignalBlocker quiet(spnKarma);
+    spnKarma->setValue(recalled("karmaPoints"));
+    m_recalledStep = recalled("step");
+    m_recalledTarget = recalled("target");
+}
+
+StepOddsWindow::~StepOddsWindow()
+{
+    KeepForWindow(QStringLiteral("StepOddsWindow/step"), spnStep->value());
+    KeepForWindow(QStringLiteral("StepOddsWindow/karmaPoints"), spnKarma->value());
+    KeepForWindow(QStringLiteral("StepOddsWindow/target"), spnTarget->value());
 }
 
 // Keys held down or typed ahead queue up faster than the figures can follow: every change
@@ -237,7 +260,11 @@ void StepOddsWindow::showStep(int step, Edition edition)
     cboEdition->setCurrentIndex(indexOf(edition));
     spnStep->setValue(step);
     const double mean = Odds::ClosedFormMean(diceAt(step));
-    spnTarget->setValue(std::clamp(static_cast<int>(std::lround(mean)), 1, HighestTarget));
+    const int target = step == m_recalledStep && m_recalledTarget > 0
+        ? m_recalledTarget
+        : static_cast<int>(std::lround(mean));
+    spnTarget->setValue(std::clamp(target, 1, HighestTarget));
+    m_recalledStep = 0; // from here on the boxes say it
     refresh();
     show();
     raise();

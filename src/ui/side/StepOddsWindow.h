@@ -30,6 +30,7 @@ class StepOddsWindow : public LaidOutWindow
 
 public:
     StepOddsWindow();
+    ~StepOddsWindow() override;
 
     // Switches to the step in the edition, with the target number at the rounded mean of
     // what is rolled, karma and devotion dice included, and brings the window to the front.
@@ -78,7 +79,12 @@ private:
     Sheet::StepTest testAt(int step) const;
     Odds::RolledDice diceAt(int step) const;
 
+    void recallChoices();
+
     QTimer *m_refreshTimer = nullptr;
+    // The step and target number the window was left at in an earlier run, if any.
+    int m_recalledStep = 0;
+    int m_recalledTarget = 0;
 };
 
 } // namespace MainBas
