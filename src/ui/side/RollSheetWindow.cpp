@@ -81,6 +81,14 @@ RollSheetWindow::RollSheetWindow(const SheetSession &session)
     openLastSheet();
 }
 
+// The table and its model work on the sheet's rolls, and an edit still open would be
+// committed to them as the table goes: both go before the sheet does.
+RollSheetWindow::~RollSheetWindow()
+{
+    delete tblRolls;
+    delete m_model;
+}
+
 QWidget *RollSheetWindow::createCharacter()
 {
     txtName = Named(new QLineEdit, "txtName", "Character");

@@ -51,6 +51,7 @@ class RollSheetWindow : public LaidOutWindow
 public:
     // Opens the sheet last used, if there is one.
     explicit RollSheetWindow(const SheetSession &session);
+    ~RollSheetWindow() override;
 
     // Shows the window in front with the focus in Step.
     void showSheet();
