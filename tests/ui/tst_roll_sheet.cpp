@@ -131,6 +131,7 @@ private slots:
         SetSavePathAnswerer({});
         SetOpenPathAnswerer({});
         m_program.reset();
+        QLocale::setDefault(QLocale::c());
     }
 
     // Ctrl+R, "11", Tab, "1", Tab x4, "13", Enter: step 11 with a karma die against 13,
@@ -344,16 +345,18 @@ private slots:
         QCOMPARE(ReadFile(sheetsFolder() + u"/Kethra.json"_s).contains("Kethra Ash"), written);
     }
 
-    // A new karma die or edition applies at once: the chance, the next roll. A roll that
-    // overflows says so and changes nothing.
+    // A new karma die or edition applies at once: the chance (in the user's figures), the
+    // next roll. A roll that overflows says so and changes nothing.
     void followsSettingsAndOverflows()
     {
+        QLocale::setDefault(QLocale(QLocale::German));
         RollSheetWindow *sheet = pressCtrlR();
         QVERIFY(sheet);
         retype(sheet->spnKarma, u"1"_s);
         retype(sheet->spnTarget, u"13"_s);
         const QString withD6 = sheet->lblChance->text();
-        QVERIFY2(withD6.startsWith(u"Chance of success: "_s), qPrintable(withD6));
+        QVERIFY2(withD6.startsWith(u"Chance of success: "_s) && withD6.contains(u','),
+                 qPrintable(withD6));
         QVERIFY(!m_program->session().chooseKarmaDie(8));
         QVERIFY(sheet->lblChance->text() != withD6);
 
