@@ -7,9 +7,27 @@
 #include "DicePool.h"
 #include "PoolRoll.h"
 
-#include <type_traits>
-
 namespace MainBas {
+
+// A copy of a value in a local for a stretch of hot code, which the compiler can then
+// hold in registers; handed back to where it came from however the stretch ends.
+template<typename Value> class HeldCopy
+{
+public:
+    explicit HeldCopy(Value &origin)
+        : m_origin(origin)
+        , m_copy(origin)
+    { }
+    ~HeldCopy() { m_origin = m_copy; }
+    HeldCopy(const HeldCopy &) = delete;
+    HeldCopy &operator=(const HeldCopy &) = delete;
+
+    Value &get() { return m_copy; }
+
+private:
+    Value &m_origin;
+    Value m_copy;
+};
 
 template<typename Draws, typename Record>
 std::int16_t RollDice(const DicePool &pool, Draws &draws, std::int16_t &count, Record &&record)
@@ -28,19 +46,9 @@ template<typename Record>
 std::int16_t RollDiceFrom(const DicePool &pool, Xoshiro256 &generator, std::int16_t &count,
                           Record &&record)
 {
-    struct HandBack
-    {
-        Xoshiro256 &generatorOut;
-        std::int16_t &countOut;
-        Xoshiro256 generator = generatorOut;
-        std::int16_t count = countOut;
-        ~HandBack()
-        {
-            generatorOut = generator;
-            countOut = count;
-        }
-    } local {generator, count};
-    return RollDice(pool, local.generator, local.count, record);
+    HeldCopy<Xoshiro256> heldGenerator(generator);
+    HeldCopy<std::int16_t> heldCount(count);
+    return RollDice(pool, heldGenerator.get(), heldCount.get(), record);
 }
 
 template<typename Record>
@@ -69,25 +77,26 @@ RollSummary RollSummaryFrom(const DicePool &pool, Draws &draws, FailureRule rule
     return roll;
 }
 
+template<typename Loop>
+void RollRepeatedlyFrom(const DicePool &pool, Xoshiro256 &generator, FailureRule rule, Loop &loop)
+{
+    HeldCopy<Xoshiro256> held(generator);
+    loop([&] { return RollSummaryFrom(pool, held.get(), rule); });
+}
+
+template<typename Loop>
+void RollRepeatedlyFrom(const DicePool &pool, DrawScript &script, FailureRule rule, Loop &loop)
+{
+    loop([&] { return RollSummaryFrom(pool, script, rule); });
+}
+
 // Runs loop(rollOnce), where rollOnce() rolls the pool once more and returns the summary,
 // with the source's draws held in a local for the whole loop, which a generator keeps in
 // registers; the source is brought up to date however the loop ends.
 template<typename Loop>
 void RollPoolRepeatedly(const DicePool &pool, RandomSource &source, FailureRule rule, Loop &&loop)
 {
-    source.withDraws([&](auto &draws) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(draws)>, Xoshiro256>) {
-            struct HandBack
-            {
-                Xoshiro256 &out;
-                Xoshiro256 generator = out;
-                ~HandBack() { out = generator; }
-            } local {draws};
-            loop([&] { return RollSummaryFrom(pool, local.generator, rule); });
-        } else {
-            loop([&] { return RollSummaryFrom(pool, draws, rule); });
-        }
-    });
+    source.withDraws([&](auto &draws) { RollRepeatedlyFrom(pool, draws, rule, loop); });
 }
 
 } // namespace MainBas

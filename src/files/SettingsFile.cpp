@@ -70,7 +70,7 @@ std::optional<QVariant> SettingsFile::value(const QString &key) const
 std::optional<QString> SettingsFile::setValue(const QString &key, const QVariant &value)
 {
     m_values.insert(key, value);
-    if (const std::optional<QString> problem = notAFile(m_path))
+    if (std::optional<QString> problem = notAFile(m_path))
         return problem;
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))

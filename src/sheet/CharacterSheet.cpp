@@ -90,7 +90,7 @@ QJsonObject documentObject(const QByteArray &json)
         refuse(QStringLiteral("It is not a complete sheet (%1 at byte %2).")
                    .arg(error.errorString())
                    .arg(error.offset));
-    const QJsonObject object = document.object();
+    QJsonObject object = document.object();
     if (!document.isObject() || object.value(QLatin1String("format")).toString() != Format)
         refuse(QStringLiteral("It is not a Tessarion character sheet."));
     return object;
