@@ -49,14 +49,17 @@ void PopUpContextMenu(QMenu *menu, const ContextMenuRequest &request)
 TextBoxMenuRequests::TextBoxMenuRequests(QAbstractScrollArea *box)
     : QObject(box)
     , m_box(box)
+    , m_viewport(box->viewport())
 {
     box->installEventFilter(this);
-    box->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
+// The viewport is kept from the start: while the box is being destroyed, its viewport
+// still sends events here, and the half-destroyed box must not be asked for it.
 bool TextBoxMenuRequests::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_box && watched != m_box->viewport())
+    if (watched != m_box && watched != m_viewport)
         return QObject::eventFilter(watched, event);
     const std::optional<ContextMenuRequest> request
         = ContextMenuRequestOf(static_cast<QWidget *>(watched), event);

@@ -44,6 +44,7 @@ protected:
 
 private:
     QAbstractScrollArea *m_box;
+    QWidget *m_viewport;
 };
 
 } // namespace MainBas
