@@ -15,8 +15,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QSpinBox>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryFile>
 
 #include <cstdio>
