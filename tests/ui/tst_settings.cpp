@@ -219,7 +219,7 @@ private slots:
         QTest::newRow("an unknown edition")
             << QVariant(QByteArray("[General]\nedition=fifth\n")) << u"Tessarion 1.0"_s
             << u"the edition \"fifth\" is unknown, so the 1st edition is used."_s;
-        QTest::newRow("garbage") << QVariant(QByteArray("\x01\xff[[[\0\nedition\n", 17))
+        QTest::newRow("garbage") << QVariant(QByteArray("\x01\xff[[[\0\nedition\n", 15))
                                  << u"Tessarion 1.0"_s << u"any"_s;
         QTest::newRow("a named pipe") << QVariant::fromValue(FileKind::NamedPipe)
                                       << u"Tessarion 1.0"_s << u"it is a named pipe, not a file."_s;
