@@ -18,7 +18,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <functional>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -43,15 +42,6 @@ template<typename Call> QString errorOf(Call call)
     return u"%1 %2"_s.arg(error->number())
                .arg(QString::fromStdString(error->file()).section(u'/', -1))
         + (detail.isEmpty() ? QString() : u": "_s + detail);
-}
-
-// The refused kinds of file as failures of the loader of name, each with its message.
-void addRefusals(const QString &name, const std::function<void(QString, QVariant, QString)> &row)
-{
-    for (const FileKind kind :
-         {FileKind::NamedPipe, FileKind::LinkToZero, FileKind::Folder, FileKind::OverTheLimit})
-        row(RefusalOf(kind), QVariant::fromValue(kind),
-            u"75 "_s + name + u": "_s + RefusalOf(kind));
 }
 
 // StepsFile() with another number line, and maybe description, in the record of step.
@@ -211,7 +201,10 @@ private slots:
         bad(u"number line 101"_s, withRecord(50, "101"), u"9 "_s + record50.arg(u"step 101"_s));
         bad(u"number too big for 32 bits"_s, withRecord(50, "99999999999"),
             u"6 "_s + record50.arg(u"a step number too large"_s));
-        addRefusals(u"steps.txt"_s, bad);
+        // What is not a regular file is refused before it is read (by every loader alike).
+        for (const FileKind kind :
+             {FileKind::NamedPipe, FileKind::LinkToZero, FileKind::Folder, FileKind::OverTheLimit})
+            bad(RefusalOf(kind), QVariant::fromValue(kind), u"75 steps.txt: "_s + RefusalOf(kind));
     }
 
     void stepFiles()
@@ -252,10 +245,10 @@ private slots:
         const QStringList old = {u"Old"_s, u"one"_s, u"two"_s};
         row(u"missing file"_s, {}, old, u"53 Action3.txt"_s);
         row(u"empty file"_s, QByteArray(""), old, u"62 Action3.txt"_s);
-        addRefusals(u"Action3.txt"_s,
-                    [&](const QString &name, const QVariant &file, const QString &error) {
-                        row(name, file, old, error);
-                    });
+        // Refused as steps.txt is above, by the same reading (a link to an endless device
+        // as an action file: see the main window's start that fails).
+        row(u"a named pipe"_s, QVariant::fromValue(FileKind::NamedPipe), old,
+            u"75 Action3.txt: "_s + RefusalOf(FileKind::NamedPipe));
     }
 
     void actionFiles()
