@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace MainBas;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::vector<int>)
 Q_DECLARE_METATYPE(MainBas::Edition)
@@ -113,26 +114,27 @@ private slots:
         QTest::addColumn<bool>("fumble");
         QTest::addColumn<QString>("dice");
 
-        using Faces = std::vector<int>;
-        QTest::newRow("step 8 shows 1 and 1") << 8 << Faces {1, 1} << 2 << 2 << true << "6:1 6:1";
-        QTest::newRow("step 8 shows 1 and 2") << 8 << Faces {1, 2} << 3 << 2 << false << "6:1 6:2";
-        QTest::newRow("step 12, first die explodes")
-            << 12 << Faces {10, 3, 3} << 16 << 3 << false << "10:10+3 10:3";
-        QTest::newRow("step 19, both explode, one twice")
-            << 19 << Faces {20, 5, 6, 6, 2, 6, 1} << 46 << 7 << false << "20:20+5 6:6+6+2 6:6+1";
-        QTest::newRow("step 1 shows 2, total 0") << 1 << Faces {2} << 0 << 1 << true << "4:2";
-        QTest::newRow("step 1 shows 4 then 1, total 3")
-            << 1 << Faces {4, 1} << 3 << 2 << false << "4:4+1";
-        QTest::newRow("step 2 shows 2, total 1") << 2 << Faces {2} << 1 << 1 << true << "4:2";
-        QTest::newRow("step 100 all ones") << 100 << Faces(14, 1) << 14 << 14 << true
-                                           << "20:1 20:1 20:1 20:1 10:1 10:1 10:1 10:1 10:1 "
-                                              "10:1 8:1 8:1 8:1 8:1";
-        QTest::newRow("step 100, highest faces short of exploding")
-            << 100 << Faces {19, 19, 19, 19, 9, 9, 9, 9, 9, 9, 7, 7, 7, 7} << 158 << 14 << false
-            << "20:19 20:19 20:19 20:19 10:9 10:9 10:9 10:9 10:9 10:9 8:7 8:7 8:7 8:7";
+        const auto row = [](const char *name, int step, const std::vector<int> &faces, int total,
+                            int count, bool fumble, const char *dice) {
+            QTest::newRow(name) << step << faces << total << count << fumble
+                                << QString::fromLatin1(dice);
+        };
+        row("step 8 shows 1 and 1", 8, {1, 1}, 2, 2, true, "6:1 6:1");
+        row("step 8 shows 1 and 2", 8, {1, 2}, 3, 2, false, "6:1 6:2");
+        row("step 12, first die explodes", 12, {10, 3, 3}, 16, 3, false, "10:10+3 10:3");
+        row("step 19, both explode, one twice", 19, {20, 5, 6, 6, 2, 6, 1}, 46, 7, false,
+            "20:20+5 6:6+6+2 6:6+1");
+        row("step 1 shows 2, total 0", 1, {2}, 0, 1, true, "4:2");
+        row("step 1 shows 4 then 1, total 3", 1, {4, 1}, 3, 2, false, "4:4+1");
+        row("step 2 shows 2, total 1", 2, {2}, 1, 1, true, "4:2");
+        row("step 100 all ones", 100, std::vector<int>(14, 1), 14, 14, true,
+            "20:1 20:1 20:1 20:1 10:1 10:1 10:1 10:1 10:1 10:1 8:1 8:1 8:1 8:1");
+        row("step 100, highest faces short of exploding", 100,
+            {19, 19, 19, 19, 9, 9, 9, 9, 9, 9, 7, 7, 7, 7}, 158, 14, false,
+            "20:19 20:19 20:19 20:19 10:9 10:9 10:9 10:9 10:9 10:9 8:7 8:7 8:7 8:7");
         // Steps without a pool roll nothing and return 1, flagged.
-        QTest::newRow("step 0") << 0 << Faces {} << 1 << 0 << true << "";
-        QTest::newRow("step 101") << 101 << Faces {} << 1 << 0 << true << "";
+        row("step 0", 0, {}, 1, 0, true, "");
+        row("step 101", 101, {}, 1, 0, true, "");
     }
 
     void stepRoll()
@@ -142,7 +144,6 @@ private slots:
         QFETCH(int, total);
         QFETCH(int, count);
         QFETCH(bool, fumble);
-        QFETCH(QString, dice);
 
         const bool inTable = step >= 1 && step <= StepCount;
         ScriptedRandom script
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(roll.total, total);
         QCOMPARE(roll.singleRolls, count);
         QCOMPARE(roll.fumble, fumble);
-        QCOMPARE(diceOf(roll), dice);
+        QTEST(diceOf(roll), "dice");
         QCOMPARE(RollCount, count);
         QCOMPARE(FumbleFlag, fumble ? -1 : 0);
         QCOMPARE(script.remaining(), std::size_t {0});
@@ -183,60 +184,36 @@ private slots:
         QCOMPARE(count, 6); // counted on top of what the counter held
     }
 
-    // Every edition's table against rows written out by hand: the first and last steps and
-    // every edge of the patterns, as the windows write the pools.
+    // Every other edition's table against rows written out by hand: the first and last steps
+    // and every edge of the patterns, as the windows write the pools. (The program's own
+    // table: see below.)
     void editionTables_data()
     {
         QTest::addColumn<Edition>("edition");
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("pool");
-        const auto rows
-            = [](Edition edition, std::initializer_list<std::pair<int, const char *>> pools) {
-                  for (const auto &[step, pool] : pools)
-                      QTest::addRow("%s, step %d", EditionKey(edition).data(), step)
-                          << edition << step << QString::fromLatin1(pool);
-              };
-        rows(Edition::First,
-             {{1, "D4-2"}, {14, "D20+D4"}, {91, "4D20+4D10+3D8+2D6"}, {100, "4D20+6D10+4D8"}});
+        const auto rows = [](Edition edition, const QString &pools) { // "step:pool ..."
+            for (const QString &row : pools.split(u' ')) {
+                const int step = row.section(u':', 0, 0).toInt();
+                QTest::addRow("%s, step %d", EditionKey(edition).data(), step)
+                    << edition << step << row.section(u':', 1);
+            }
+        };
         rows(Edition::Classic,
-             {{1, "D4-2"},
-              {13, "D12+D10"},
-              {14, "2D12"},
-              {15, "D20+D6"},
-              {91, "4D20+4D10+3D8+2D6"},
-              {100, "4D20+6D10+4D8"}});
+             u"1:D4-2 13:D12+D10 14:2D12 15:D20+D6 91:4D20+4D10+3D8+2D6 100:4D20+6D10+4D8"_s);
         rows(Edition::Third,
-             {{1, "D6-3"},
-              {3, "D6-1"},
-              {7, "D12"},
-              {8, "2D6"},
-              {14, "2D12"},
-              {15, "D12+2D6"},
-              {20, "2D12+D10"},
-              {21, "3D12"},
-              {22, "2D12+2D6"},
-              {99, "13D12+2D6"},
-              {100, "13D12+D8+D6"}});
+             u"1:D6-3 3:D6-1 7:D12 8:2D6 14:2D12 15:D12+2D6 20:2D12+D10 21:3D12 "
+             "22:2D12+2D6 99:13D12+2D6 100:13D12+D8+D6"_s);
         rows(Edition::Fourth,
-             {{1, "D4-2"},
-              {7, "D12"},
-              {8, "2D6"},
-              {10, "2D8"},
-              {14, "2D12"},
-              {18, "D12+D10+D8"},
-              {19, "D20+2D6"},
-              {29, "D20+D12+D10+D8"},
-              {30, "2D20+2D6"},
-              {91, "7D20+2D12"},
-              {100, "8D20+2D10"}});
+             u"1:D4-2 7:D12 8:2D6 10:2D8 14:2D12 18:D12+D10+D8 19:D20+2D6 "
+             "29:D20+D12+D10+D8 30:2D20+2D6 91:7D20+2D12 100:8D20+2D10"_s);
     }
 
     void editionTables()
     {
         QFETCH(Edition, edition);
         QFETCH(int, step);
-        QFETCH(QString, pool);
-        QCOMPARE(QString::fromStdString(StepTableOf(edition).text(step)), pool);
+        QTEST(QString::fromStdString(StepTableOf(edition).text(step)), "pool");
     }
 
     // The Rule of One by edition: every die, karma dice included, showing 1 at once; in 4th
@@ -249,31 +226,25 @@ private slots:
         QTest::addColumn<std::vector<int>>("faces");
         QTest::addColumn<bool>("fails");
 
-        using Faces = std::vector<int>;
-        QTest::newRow("3rd, step 1 shows 1 (total -2)")
-            << Edition::Third << 1 << 0 << Faces {1} << true;
-        QTest::newRow("3rd, step 4 shows 1") << Edition::Third << 4 << 0 << Faces {1} << true;
-        QTest::newRow("3rd, step 4 shows 2") << Edition::Third << 4 << 0 << Faces {2} << false;
-        QTest::newRow("3rd, step 4 and karma D6 both 1")
-            << Edition::Third << 4 << 6 << Faces {1, 1} << true;
-        QTest::newRow("3rd, step 4 shows 1, karma 2")
-            << Edition::Third << 4 << 6 << Faces {1, 2} << false;
-        QTest::newRow("4th, one die showing 1 is not")
-            << Edition::Fourth << 4 << 0 << Faces {1} << false;
-        QTest::newRow("4th, step 3 (D4) showing 1 and karma 1")
-            << Edition::Fourth << 3 << 6 << Faces {1, 1} << true;
-        QTest::newRow("4th, two dice showing 1")
-            << Edition::Fourth << 8 << 0 << Faces {1, 1} << true;
-        QTest::newRow("4th, step 1 showing 2 (total 0) is not")
-            << Edition::Fourth << 1 << 0 << Faces {2} << false;
-        QTest::newRow("4th, an exploded die is no 1")
-            << Edition::Fourth << 8 << 0 << Faces {6, 1, 1} << false;
-        QTest::newRow("1st, step 1 showing 2 (total 0) fumbles")
-            << Edition::First << 1 << 0 << Faces {2} << true;
-        QTest::newRow("1st, one die showing 1 fumbles")
-            << Edition::First << 4 << 0 << Faces {1} << true;
-        QTest::newRow("classic, step 14 both 1")
-            << Edition::Classic << 14 << 0 << Faces {1, 1} << true;
+        const auto row = [](const char *name, Edition edition, int step, int karma,
+                            const std::vector<int> &faces, bool fails) {
+            QTest::newRow(name) << edition << step << karma << faces << fails;
+        };
+        const Edition third = Edition::Third;
+        const Edition fourth = Edition::Fourth;
+        row("3rd, step 1 shows 1 (total -2)", third, 1, 0, {1}, true);
+        row("3rd, step 4 shows 1", third, 4, 0, {1}, true);
+        row("3rd, step 4 shows 2", third, 4, 0, {2}, false);
+        row("3rd, step 4 and karma D6 both 1", third, 4, 6, {1, 1}, true);
+        row("3rd, step 4 shows 1, karma 2", third, 4, 6, {1, 2}, false);
+        row("4th, one die showing 1 is not", fourth, 4, 0, {1}, false);
+        row("4th, step 3 (D4) showing 1 and karma 1", fourth, 3, 6, {1, 1}, true);
+        row("4th, two dice showing 1", fourth, 8, 0, {1, 1}, true);
+        row("4th, step 1 showing 2 (total 0) is not", fourth, 1, 0, {2}, false);
+        row("4th, an exploded die is no 1", fourth, 8, 0, {6, 1, 1}, false);
+        row("1st, step 1 showing 2 (total 0) fumbles", Edition::First, 1, 0, {2}, true);
+        row("1st, one die showing 1 fumbles", Edition::First, 4, 0, {1}, true);
+        row("classic, step 14 both 1", Edition::Classic, 14, 0, {1, 1}, true);
     }
 
     void ruleOfOne()
@@ -302,7 +273,6 @@ private slots:
             QCOMPARE(EditionOfKey(EditionKey(edition)), edition);
         QCOMPARE(EditionOfKey("fifth"), std::nullopt);
         QCOMPARE(EditionOfKey(""), std::nullopt);
-        QCOMPARE(StepTableOf(Edition::Third).pool(100).dice().size(), std::size_t {15});
     }
 
     // The table's pools against the notation players read, and as the windows write them.
@@ -313,8 +283,6 @@ private slots:
             QString notation = QString::fromLatin1(FirstEditionNotation[step - 1]);
             QCOMPARE(QString::fromStdString(table.text(step)), notation.replace(u'd', u'D'));
         }
-        QCOMPARE(table.pool(91).dice().size(), std::size_t {13});
-        QCOMPARE(table.pool(1).adjustment(), -2);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, table.pool(101));
     }
 };

@@ -18,7 +18,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <functional>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -43,15 +42,6 @@ template<typename Call> QString errorOf(Call call)
     return u"%1 %2"_s.arg(error->number())
                .arg(QString::fromStdString(error->file()).section(u'/', -1))
         + (detail.isEmpty() ? QString() : u": "_s + detail);
-}
-
-// The refused kinds of file as failures of the loader of name, each with its message.
-void addRefusals(const QString &name, const std::function<void(QString, QVariant, QString)> &row)
-{
-    for (const FileKind kind :
-         {FileKind::NamedPipe, FileKind::LinkToZero, FileKind::Folder, FileKind::OverTheLimit})
-        row(RefusalOf(kind), QVariant::fromValue(kind),
-            u"75 "_s + name + u": "_s + RefusalOf(kind));
 }
 
 // StepsFile() with another number line, and maybe description, in the record of step.
@@ -115,13 +105,11 @@ class TestFiles : public QObject
     // "share", the user's data folder "home" and the system data folders "sys1", "sys2".
     QString folderOf(const QString &place) const
     {
-        static const QHash<QString, QString> folders = {
-            {u"bin"_s, u"prefix/bin"_s},
-            {u"share"_s, u"prefix/share/tessarion"_s},
-            {u"home"_s, u"home/Tessarion/tessarion"_s},
-            {u"sys1"_s, u"sys1/tessarion"_s},
-            {u"sys2"_s, u"sys2/tessarion"_s},
-        };
+        static const QHash<QString, QString> folders = {{u"bin"_s, u"prefix/bin"_s},
+                                                        {u"share"_s, u"prefix/share/tessarion"_s},
+                                                        {u"home"_s, u"home/Tessarion/tessarion"_s},
+                                                        {u"sys1"_s, u"sys1/tessarion"_s},
+                                                        {u"sys2"_s, u"sys2/tessarion"_s}};
         return m_root->filePath(folders.value(place));
     }
 
@@ -153,19 +141,12 @@ class TestFiles : public QObject
     {
         QStringList kinds;
         for (const QString &name : folderContent()) {
-            struct stat status
-            {
-            };
-            if (lstat(QFile::encodeName(path(name)).constData(), &status) != 0)
-                kinds << name + u" gone"_s;
-            else if (S_ISLNK(status.st_mode))
-                kinds << name + u" link"_s;
-            else if (S_ISDIR(status.st_mode))
-                kinds << name + u" folder"_s;
-            else if (S_ISREG(status.st_mode))
-                kinds << name + u" file"_s;
-            else
-                kinds << name + u" special"_s;
+            const QFileInfo entry(path(name));
+            kinds << name
+                    + (entry.isSymLink()    ? u" link"_s
+                           : entry.isDir()  ? u" folder"_s
+                           : entry.isFile() ? u" file"_s
+                                            : u" special"_s);
         }
         return kinds;
     }
@@ -220,7 +201,10 @@ private slots:
         bad(u"number line 101"_s, withRecord(50, "101"), u"9 "_s + record50.arg(u"step 101"_s));
         bad(u"number too big for 32 bits"_s, withRecord(50, "99999999999"),
             u"6 "_s + record50.arg(u"a step number too large"_s));
-        addRefusals(u"steps.txt"_s, bad);
+        // What is not a regular file is refused before it is read (by every loader alike).
+        for (const FileKind kind :
+             {FileKind::NamedPipe, FileKind::LinkToZero, FileKind::Folder, FileKind::OverTheLimit})
+            bad(RefusalOf(kind), QVariant::fromValue(kind), u"75 steps.txt: "_s + RefusalOf(kind));
     }
 
     void stepFiles()
@@ -261,10 +245,10 @@ private slots:
         const QStringList old = {u"Old"_s, u"one"_s, u"two"_s};
         row(u"missing file"_s, {}, old, u"53 Action3.txt"_s);
         row(u"empty file"_s, QByteArray(""), old, u"62 Action3.txt"_s);
-        addRefusals(u"Action3.txt"_s,
-                    [&](const QString &name, const QVariant &file, const QString &error) {
-                        row(name, file, old, error);
-                    });
+        // Refused as steps.txt is above, by the same reading (a link to an endless device
+        // as an action file: see the main window's start that fails).
+        row(u"a named pipe"_s, QVariant::fromValue(FileKind::NamedPipe), old,
+            u"75 Action3.txt: "_s + RefusalOf(FileKind::NamedPipe));
     }
 
     void actionFiles()
@@ -410,24 +394,22 @@ private slots:
         QTest::addColumn<QStringList>("copies"); // "place/file name"
         QTest::addColumn<QString>("readFrom"); // the place of the steps.txt read
 
-        QTest::newRow("portable: the program folder over all others")
-            << QStringList {u"bin/steps.txt"_s, u"home/steps.txt"_s, u"share/steps.txt"_s}
-            << u"bin"_s;
-        QTest::newRow("portable: any data file makes it one; a missing file is named there")
-            << QStringList {u"bin/Action7.txt"_s, u"home/steps.txt"_s} << u"bin"_s;
-        QTest::newRow("install: the user's folder first")
-            << QStringList {u"home/steps.txt"_s, u"share/steps.txt"_s, u"sys1/steps.txt"_s}
-            << u"home"_s;
-        QTest::newRow("install: its own folder before the system's")
-            << QStringList {u"share/steps.txt"_s, u"sys1/steps.txt"_s} << u"share"_s;
-        QTest::newRow("install: the system folders in their order")
-            << QStringList {u"sys1/steps.txt"_s, u"sys2/steps.txt"_s} << u"sys1"_s;
-        QTest::newRow("install: the last system folder")
-            << QStringList {u"sys2/steps.txt"_s} << u"sys2"_s;
-        QTest::newRow("install: each file on its own")
-            << QStringList {u"home/help.txt"_s, u"share/steps.txt"_s} << u"share"_s;
-        QTest::newRow("install: nowhere; named where the install puts it")
-            << QStringList() << u"share"_s;
+        const auto row = [](const char *name, const QString &copies, const QString &readFrom) {
+            QTest::newRow(name) << copies.split(u' ', Qt::SkipEmptyParts) << readFrom;
+        };
+        row("portable: the program folder over all others",
+            u"bin/steps.txt home/steps.txt share/steps.txt"_s, u"bin"_s);
+        row("portable: any data file makes it one; a missing file is named there",
+            u"bin/Action7.txt home/steps.txt"_s, u"bin"_s);
+        row("install: the user's folder first", u"home/steps.txt share/steps.txt sys1/steps.txt"_s,
+            u"home"_s);
+        row("install: its own folder before the system's", u"share/steps.txt sys1/steps.txt"_s,
+            u"share"_s);
+        row("install: the system folders in their order", u"sys1/steps.txt sys2/steps.txt"_s,
+            u"sys1"_s);
+        row("install: the last system folder", u"sys2/steps.txt"_s, u"sys2"_s);
+        row("install: each file on its own", u"home/help.txt share/steps.txt"_s, u"share"_s);
+        row("install: nowhere; named where the install puts it", {}, u"share"_s);
     }
 
     void lookUpOrder()
@@ -453,21 +435,29 @@ private slots:
 
     // An edit is written where its file was read if that file and its folder may be
     // written; otherwise to the user's data folder, which is read from then on, and the
-    // file read stays as it was. A portable folder is never left for another.
+    // file read stays as it was. A portable folder is never left for another. When the
+    // user's data folder cannot be made, the edit is refused with a message naming the file
+    // it was meant for, and nothing is written anywhere.
     void editsGoWhereTheyMayBeWritten_data()
     {
         QTest::addColumn<QString>("readFrom");
         QTest::addColumn<bool>("readOnly"); // the folder read from
-        QTest::addColumn<QString>("writtenTo"); // empty: refused
+        QTest::addColumn<QString>("writtenTo"); // or, when refused, the folder named
+        QTest::addColumn<QString>("refusal"); // why, "*" for any reason; empty: not refused
 
-        QTest::newRow("portable: the program folder") << u"bin"_s << false << u"bin"_s;
-        QTest::newRow("portable: a read-only program folder refuses")
-            << u"bin"_s << true << QString();
-        QTest::newRow("install: the user's own copy") << u"home"_s << false << u"home"_s;
-        QTest::newRow("install: an install the user may write")
-            << u"share"_s << false << u"share"_s;
-        QTest::newRow("install: a read-only install") << u"share"_s << true << u"home"_s;
-        QTest::newRow("install: a read-only system folder") << u"sys2"_s << true << u"home"_s;
+        const auto row = [](const char *name, const char *readFrom, bool readOnly,
+                            const char *writtenTo, const char *refusal = "") {
+            QTest::newRow(name) << QString::fromLatin1(readFrom) << readOnly
+                                << QString::fromLatin1(writtenTo) << QString::fromLatin1(refusal);
+        };
+        row("portable: the program folder", "bin", false, "bin");
+        row("portable: a read-only program folder refuses", "bin", true, "bin", "*");
+        row("install: the user's own copy", "home", false, "home");
+        row("install: an install the user may write", "share", false, "share");
+        row("install: a read-only install", "share", true, "home");
+        row("install: a read-only system folder", "sys2", true, "home");
+        row("install: no user folder can be made", "share", true, "home",
+            "A part of the path is not a folder.");
     }
 
     void editsGoWhereTheyMayBeWritten()
@@ -475,66 +465,39 @@ private slots:
         QFETCH(QString, readFrom);
         QFETCH(bool, readOnly);
         QFETCH(QString, writtenTo);
+        QFETCH(QString, refusal);
 
         const QByteArray shipped = "Shipped\r\nA\r\n";
         QVERIFY(putAt(readFrom, u"Action1.txt"_s, shipped));
+        if (!refusal.isEmpty() && writtenTo != readFrom) // a file where the folder belongs
+            QVERIFY(WriteFile(m_root->filePath(u"home"_s), "a file where a folder belongs"));
         QCOMPARE(errorOf([] { LoadActionFile(0); }), QString());
         std::optional<ReadOnlyFolder> locked;
         if (readOnly && !locked.emplace(folderOf(readFrom)).held())
             QSKIP("The folder cannot be made read-only here.");
 
-        const QString error = errorOf([] { SaveActionFile(0, u"Edited\r\nB"_s); });
-        if (writtenTo.isEmpty()) {
-            QVERIFY2(error.startsWith(u"75 Action1.txt: "_s), qPrintable(error));
-            QVERIFY(!QFileInfo::exists(folderOf(u"home"_s)));
+        const auto error = ErrorOf([] { SaveActionFile(0, u"Edited\r\nB"_s); });
+        if (!refusal.isEmpty()) {
+            QVERIFY(error && error->number() == PathFileAccessError);
+            QCOMPARE(QString::fromStdString(error->file()), fileAt(writtenTo, u"Action1.txt"_s));
+            QVERIFY(refusal == u"*"_s || QString::fromStdString(error->detail()) == refusal);
+            QVERIFY(!QFileInfo(folderOf(u"home"_s)).isDir());
         } else {
-            QCOMPARE(error, QString());
+            QVERIFY(!error);
             QCOMPARE(ReadFile(fileAt(writtenTo, u"Action1.txt"_s)), QByteArray("Edited\r\nB\r\n"));
             QCOMPARE(errorOf([] { LoadActionFile(0); }), QString());
             QCOMPARE(ActionEntries[0][0], u"Edited"_s);
         }
-        if (writtenTo != readFrom)
+        if (writtenTo != readFrom || !refusal.isEmpty())
             QCOMPARE(ReadFile(fileAt(readFrom, u"Action1.txt"_s)), shipped);
     }
 
-    // When the user's data folder cannot be made, the edit is refused with a message
-    // naming the file it was meant for, and nothing is written anywhere.
-    void noUserFolderForAnEdit()
-    {
-        QVERIFY(putAt(u"share"_s, u"Action1.txt"_s, "Shipped\r\n"));
-        QVERIFY(WriteFile(m_root->filePath(u"home"_s), "a file where a folder belongs"));
-        QCOMPARE(errorOf([] { LoadActionFile(0); }), QString());
-        ReadOnlyFolder locked(folderOf(u"share"_s));
-        if (!locked.held())
-            QSKIP("The folder cannot be made read-only here.");
-
-        const auto error = ErrorOf([] { SaveActionFile(0, u"Edited"_s); });
-        QVERIFY(error && error->number() == PathFileAccessError);
-        QCOMPARE(QString::fromStdString(error->file()), fileAt(u"home"_s, u"Action1.txt"_s));
-        QCOMPARE(QString::fromStdString(error->detail()), u"A part of the path is not a folder."_s);
-        QCOMPARE(ReadFile(fileAt(u"share"_s, u"Action1.txt"_s)), QByteArray("Shipped\r\n"));
-    }
-
-    // The system's error numbers in plain words; those it has no words of ours for in its own.
-    void failureReasons_data()
-    {
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("ENOSPC") << ENOSPC << u"no space is left on the device"_s;
-        QTest::newRow("EDQUOT") << EDQUOT << u"your disk quota is used up"_s;
-        QTest::newRow("EROFS") << EROFS << u"the file system is read-only"_s;
-        QTest::newRow("EACCES") << EACCES << u"the folder is read-only"_s;
-        QTest::newRow("ENOENT") << ENOENT << u"the folder does not exist"_s;
-        QTest::newRow("EIO") << EIO << u"the device reported an input/output error"_s;
-        QTest::newRow("EOPNOTSUPP, the system's words")
-            << EOPNOTSUPP << u"operation not supported"_s;
-    }
-
+    // The failures a user can act on in words of ours (the full disk and a path through a
+    // file are named above), the rest in the system's own.
     void failureReasons()
     {
-        QFETCH(int, error);
-        QFETCH(QString, reason);
-        QCOMPARE(FailureReason(error), reason);
+        QCOMPARE(FailureReason(EROFS), u"the file system is read-only"_s);
+        QCOMPARE(FailureReason(EOPNOTSUPP), u"operation not supported"_s);
     }
 };
 

@@ -27,6 +27,7 @@ check() { # name, actual, expected text
 
 # The part on the display, run as the user: install.sh --session PREFIX SHIPPED_ACTION1
 if [ "${1:-}" = "--session" ]; then
+    source "$(dirname "$0")/../support/x11.sh"
     prefix=$2
     shipped=$3
     wm_class=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$ID.desktop")
@@ -35,36 +36,12 @@ if [ "${1:-}" = "--session" ]; then
     pid=""
     trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
 
-    start() {
-        "$prefix/bin/tessarion" 2>>"$HOME/stderr" &
-        pid=$!
-    }
-    wait_window() { # title -> id of the program's visible window with that title
-        local id=""
-        for _ in $(seq 100); do
-            id=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n 1 || true)
-            [ -n "$id" ] && { sleep 0.3; echo "$id"; return 0; }
-            sleep 0.1
-        done
-        echo "no window titled '$1'" >&2
-        return 1
-    }
-    click_at() { # window left top width height, in twips
-        xdotool mousemove --window "$1" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click 1
-        sleep 0.2
-    }
+    start() { "$prefix/bin/tessarion" 2>>"$HOME/stderr" & pid=$!; }
     drawn_caption() { # window -> the dice box after a click on the first action button
         click_at "$1" 120 1440 1815 375
-        click_at "$1" 120 120 2895 285
-        xdotool key ctrl+a ctrl+c
-        sleep 0.2
-        xclip -o -selection clipboard 2>/dev/null || true
+        copy_from "$1" 120 120 2895 285
     }
-    stop() {
-        kill "$pid"
-        wait "$pid" 2>/dev/null || true
-        pid=""
-    }
+    stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""; }
 
     start
     main=$(wait_window "Tessarion 1.0")
@@ -75,15 +52,9 @@ if [ "${1:-}" = "--session" ]; then
     click_at "$main" 120 1440 1815 375 # the first action button takes the focus
     xdotool key F7
     editor=$(wait_window "Edit Action Button")
-    xdotool windowmove "$editor" 760 0
-    sleep 0.3
     click_at "$editor" 1320 120 2055 285
     xdotool key ctrl+a type "Installed tavern"
-    click_at "$editor" 120 7080 1575 375 # Ok
-    for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --pid "$pid" --name '^Edit Action Button$' 2>/dev/null)" ] && break
-        sleep 0.1
-    done
+    close_with "Edit Action Button" "$editor" 120 7080 1575 375 # Ok
     check "edit saved in the user's data folder" "$(head -n 1 "$own/Action1.txt" 2>&1 | tr -d '\r')" \
         "Installed tavern"
     check "shipped file unchanged" "$(cmp "$prefix/share/tessarion/Action1.txt" "$shipped" && echo same)" "same"

@@ -26,7 +26,7 @@ inline const double LargestBelowOne = std::nextafter(1.0, 0.0);
 // raised as an exception that fails the test.
 //
 // Streams split off it draw from this same script unless a script of their own was set
-// with stream(index): work on several threads needs one per stream to be repeatable.
+// with setStream(index): work on several threads needs one per stream to be repeatable.
 class ScriptedRandom
 {
 public:
@@ -55,16 +55,6 @@ public:
     {
         const std::lock_guard lock(m_script->mutex);
         m_script->values.push_back(value);
-    }
-
-    // The script of the stream with that index, made empty on first use.
-    ScriptedRandom stream(std::size_t index) const
-    {
-        const std::lock_guard lock(m_script->mutex);
-        std::shared_ptr<Script> &own = m_script->streams[index];
-        if (!own)
-            own = std::make_shared<Script>();
-        return ScriptedRandom(own);
     }
 
     // Sets the script of the stream with that index.
@@ -120,10 +110,6 @@ private:
             return shared_from_this();
         }
     };
-
-    explicit ScriptedRandom(std::shared_ptr<Script> script)
-        : m_script(std::move(script))
-    { }
 
     std::shared_ptr<Script> m_script;
 };
