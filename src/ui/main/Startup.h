@@ -5,7 +5,7 @@
 namespace MainBas {
 
 class Die;
-struct Session;
+class Session;
 
 // Creates the main window hidden and sets its keyboard focus order.
 std::unique_ptr<Die> InitMainWindow(Session &session);
