@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTextBlock>
 
 using namespace MainBas;
 using namespace Qt::StringLiterals;
@@ -213,6 +214,43 @@ private slots:
         QTest::mouseClick(m_main->cmdAction[1], Qt::LeftButton);
         QCOMPARE(BoxText(m_main->txtInfo), u"A bard sings"_s);
         QCOMPARE(m_main->txtInfo->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+    // A long paragraph shows at once only if the box can lay out just what is in view, so
+    // it is held in pieces; a piece of words ends after a blank, none begins inside a
+    // character, and reading or copying the box gives the text back whole.
+    void longParagraphsShowInPieces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("drawn"); // else shown as a viewer text would be
+        QTest::newRow("drawn: 1 MiB without a blank") << QString(1 << 20, u'x') << true;
+        QTest::newRow("drawn: 1 MiB of words") << u"word "_s.repeated((1 << 20) / 5) << true;
+        QTest::newRow("shown: pairs and marks, then a line")
+            << u"\U0001F3B2\u0301"_s.repeated(1 << 15) + u"\r\nlast"_s << false;
+    }
+
+    void longParagraphsShowInPieces()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, drawn);
+        m_program->write(u"Action1.txt"_s, "Long\r\n" + text.toLatin1() + "\r\n");
+        QVERIFY((m_main = m_program->startWindow()));
+        if (drawn)
+            QTest::mouseClick(m_main->cmdAction[0], Qt::LeftButton);
+        else
+            ShowBoxText(m_main->txtInfo, text);
+
+        const QTextDocument *shown = m_main->txtInfo->document();
+        QVERIFY(shown->blockCount() > text.size() / 8192);
+        for (QTextBlock block = shown->begin().next(); block.isValid(); block = block.next()) {
+            const QString piece = block.text();
+            QVERIFY(!piece.startsWith(u' ') && !piece.front().isLowSurrogate()
+                    && !piece.front().isMark());
+        }
+        QVERIFY(BoxText(m_main->txtInfo) == text);
+        QTest::keyClick(m_main->txtInfo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_main->txtInfo, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QApplication::clipboard()->text() == QString(text).replace(u"\r\n"_s, u"\n"_s));
     }
 
     // What a screen reader finds: the windows as windows, every child of the main window

@@ -1,6 +1,9 @@
 #include "BoxText.h"
 
+#include "ParagraphPieces.h"
+
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -43,11 +46,8 @@ bool wraps(const QPlainTextEdit *box)
     return box->lineWrapMode() != QPlainTextEdit::NoWrap;
 }
 
-} // namespace
-
-void SetBoxText(QPlainTextEdit *box, const QString &text)
+void chooseWrapMode(QPlainTextEdit *box, const QString &lines)
 {
-    const QString lines = boxLines(text);
     const QTextOption::WrapMode mode
         = hasLongRun(lines) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
     if (wraps(box) && box->wordWrapMode() != mode) {
@@ -55,16 +55,39 @@ void SetBoxText(QPlainTextEdit *box, const QString &text)
         box->clear();
         box->setWordWrapMode(mode);
     }
+}
+
+} // namespace
+
+void SetBoxText(QPlainTextEdit *box, const QString &text)
+{
+    const QString lines = boxLines(text);
+    chooseWrapMode(box, lines);
     box->setPlainText(lines);
+}
+
+void ShowBoxText(QPlainTextEdit *box, const QString &text)
+{
+    const QString lines = boxLines(text);
+    chooseWrapMode(box, lines);
+    if (wraps(box))
+        SetPlainTextInPieces(box, lines);
+    else
+        box->setPlainText(lines);
 }
 
 QString BoxText(const QPlainTextEdit *box)
 {
-    // The raw text, not toPlainText(), which would turn no-break spaces into blanks
-    // and change the bytes of an action file saved unchanged. Lines are separated by
-    // paragraph separators; Shift+Enter puts a line separator.
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    // The raw text of each block, not toPlainText(), which would turn no-break spaces
+    // into blanks and change the bytes of an action file saved unchanged. Shift+Enter
+    // puts a line separator inside a block.
+    QString text;
+    const QTextBlock first = box->document()->begin();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (block != first && !ContinuesParagraph(block))
+            text += QLatin1Char('\n');
+        text += block.text();
+    }
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;

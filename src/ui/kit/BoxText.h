@@ -15,6 +15,10 @@ namespace MainBas {
 void SetBoxText(QPlainTextEdit *box, const QString &text);
 QString BoxText(const QPlainTextEdit *box);
 
+// As SetBoxText, for a box whose text is shown and never saved: a long paragraph is held
+// in pieces, so that any text a data file may hold shows at once.
+void ShowBoxText(QPlainTextEdit *box, const QString &text);
+
 // Adds text at the end of a box, leaving what it shows untouched and nothing to undo.
 void AppendBoxText(QPlainTextEdit *box, const QString &text);
 

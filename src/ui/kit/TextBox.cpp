@@ -1,6 +1,7 @@
 #include "TextBox.h"
 
 #include "BoxText.h"
+#include "ParagraphPieces.h"
 
 #include <QMimeData>
 
@@ -27,6 +28,16 @@ void TextBox::insertFromMimeData(const QMimeData *source)
     if (source->hasText())
         WrapAnywhereForLongRuns(this, source->text());
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+QMimeData *TextBox::createMimeDataFromSelection() const
+{
+    const QString joined = SelectedTextJoined(textCursor());
+    if (joined.isNull())
+        return QPlainTextEdit::createMimeDataFromSelection();
+    auto *data = new QMimeData;
+    data->setText(joined);
+    return data;
 }
 
 } // namespace MainBas

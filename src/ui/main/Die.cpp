@@ -156,7 +156,7 @@ void Die::present(const Outcome &outcome)
     if (outcome.result)
         txtErgebnis->setText(*outcome.result);
     if (outcome.info)
-        SetBoxText(txtInfo, *outcome.info);
+        ShowBoxText(txtInfo, *outcome.info);
     if (outcome.infoLine)
         AppendBoxText(txtInfo, CrLf + *outcome.infoLine);
     if (const std::optional<ViewerUpdate> &viewer = outcome.viewer) {

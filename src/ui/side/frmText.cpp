@@ -56,7 +56,7 @@ void SetViewerTitle(const QString &title)
 
 void SetViewerText(const QString &text)
 {
-    SetBoxText(TextViewerCreatedOnDemand()->txtFeld, text);
+    ShowBoxText(TextViewerCreatedOnDemand()->txtFeld, text);
 }
 
 void ShowViewer()
