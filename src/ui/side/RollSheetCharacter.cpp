@@ -80,10 +80,7 @@ int RollSheetWindow::currentRow() const
 void RollSheetWindow::addRoll()
 {
     const int row = m_model->addRoll();
-    const QModelIndex name = m_model->index(row, NamedRollsModel::NameColumn);
-    tblRolls->setFocus();
-    tblRolls->setCurrentIndex(name);
-    tblRolls->edit(name);
+    startEditing(m_model->index(row, NamedRollsModel::NameColumn));
 }
 
 void RollSheetWindow::editRoll()
@@ -94,6 +91,11 @@ void RollSheetWindow::editRoll()
     QModelIndex cell = tblRolls->currentIndex();
     if (cell.column() == NamedRollsModel::ChanceColumn)
         cell = m_model->index(row, NamedRollsModel::NameColumn);
+    startEditing(cell);
+}
+
+void RollSheetWindow::startEditing(const QModelIndex &cell)
+{
     tblRolls->setFocus();
     tblRolls->setCurrentIndex(cell);
     tblRolls->edit(cell);

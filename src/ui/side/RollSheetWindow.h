@@ -131,6 +131,7 @@ private:
     void refreshKarma();
     void addRoll();
     void editRoll();
+    void startEditing(const QModelIndex &cell);
     void deleteRoll();
     void moveRoll(int by);
     int currentRow() const;
