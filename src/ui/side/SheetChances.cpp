@@ -1,22 +1,10 @@
 #include "SheetChances.h"
 
+#include "LocaleNumberStyle.h"
 #include "OddsText.h"
 #include "TestOdds.h"
 
-#include <QLocale>
-
 namespace MainBas {
-
-namespace {
-
-// The user's locale, whatever the C library's is set to.
-Odds::NumberStyle localeNumberStyle()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
-} // namespace
 
 QString ChanceOfSuccessText(const Sheet::StepTest &test, Edition edition)
 {
@@ -24,7 +12,7 @@ QString ChanceOfSuccessText(const Sheet::StepTest &test, Edition edition)
         return {};
     const Odds::TestOdds odds
         = Odds::OddsOfTest(Sheet::PoolOf(test, edition), edition, test.target);
-    return QString::fromStdString(Odds::PercentText(*odds.success, localeNumberStyle()));
+    return QString::fromStdString(Odds::PercentText(*odds.success, LocaleNumberStyle()));
 }
 
 } // namespace MainBas

@@ -1,5 +1,6 @@
 #include "StepOddsWindow.h"
 
+#include "LocaleNumberStyle.h"
 #include "OddsHistogram.h"
 #include "OddsText.h"
 #include "StepChances.h"
@@ -13,7 +14,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -84,13 +84,6 @@ void addControl(QGridLayout *grid, int row, int column, const QString &label, QW
 {
     grid->addWidget(buddyLabel(label, control), row, 2 * column);
     grid->addWidget(control, row, 2 * column + 1, 1, columns, Qt::AlignLeft);
-}
-
-// The user's locale, whatever the C library's is set to.
-Odds::NumberStyle localeNumberStyle()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
 } // namespace
@@ -312,7 +305,7 @@ void StepOddsWindow::refresh()
     const Edition chosen = edition();
     const DicePool pool = Sheet::PoolOf(testAt(step), chosen);
     const Odds::StepOdds odds = Odds::ComputeStepOdds(diceAt(step));
-    const Odds::NumberStyle style = localeNumberStyle();
+    const Odds::NumberStyle style = LocaleNumberStyle();
 
     m_refreshTimer->stop();
     QStringList lines;
